@@ -1,0 +1,112 @@
+#include "forms/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "forms/control.h"
+#include "forms/twips.h"
+
+namespace forms {
+
+Form::Form(const FormFrame& frame) : QWidget(nullptr), m_frame(frame) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowSystemMenuHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(frame.caption);
+    if (!frame.icon.isEmpty()) setWindowIcon(QIcon(frame.icon));
+    setFixedSize(pixels(frame.widthTwips), pixels(frame.heightTwips));
+    if (!frame.picture.isEmpty()) m_picture = QPixmap(frame.picture);
+    setAutoFillBackground(true);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+Form::~Form() = default;
+
+void Form::showForm() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    const bool wasShown = isVisible();
+    show();
+    if (wasShown) raise();
+}
+
+void Form::unload() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    hide();
+    if (auto release = std::exchange(m_release, nullptr)) release();
+    deleteLater();
+}
+
+void Form::minimize() { setWindowState(windowState() | Qt::WindowMinimized); }
+
+void Form::applyTabOrder(const std::vector<Control*>& controls) {
+    std::vector<Control*> focusable;
+    for (Control* c : controls) {
+        if (c->tabIndex() >= 0 && c->widget()->focusPolicy() != Qt::NoFocus) focusable.push_back(c);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+    }
+}
+
+void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) { startWindowDrag(); }
+
+void Form::startWindowDrag() {
+    if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove()) return;
+    m_ownDrag = true;
+    m_dragStartGlobal = m_pressGlobal;
+    m_dragStartPos = pos();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (!m_frame.draggable) return;
+    m_pressGlobal = event->globalPosition();
+    const QPointF at = event->position() * kTwipsPerPixel;
+    Form_MouseDown(event->button(), event->modifiers(), at);
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!m_ownDrag) return;
+    if (event->buttons() == Qt::NoButton) {
+        m_ownDrag = false;
+        return;
+    }
+    const QPointF delta = event->globalPosition() - m_dragStartGlobal;
+    move(m_dragStartPos + delta.toPoint());
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() == Qt::NoButton) m_ownDrag = false;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // Closed by the platform's own means (a taskbar menu, a shortcut): the
+    // window is unloaded like any other.
+    event->accept();
+    unload();
+}
+
+}  // namespace forms

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointF>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace forms {
+
+class Control;
+
+// The fixed frame of a window.
+struct FormFrame {
+    QString caption;  // the window's title for the platform; nothing draws it
+    int widthTwips = 0;
+    int heightTwips = 0;
+    QString picture;  // background, drawn unscaled from the top left
+    QString icon;
+    bool draggable = true;  // a press on the background moves the window
+};
+
+// A frameless, fixed-size top-level window with a background picture, placed
+// in the middle of the screen when it is created. Exists at most once, through
+// its FormSlot; unload() ends it.
+class Form : public QWidget {
+public:
+    explicit Form(const FormFrame& frame);
+    ~Form() override;
+
+    // Runs once, right after creation, before the access that created it.
+    virtual void Form_Load() {}
+
+    // Puts the window on the screen (restoring it when minimized, and raising
+    // it); creation alone does not.
+    void showForm();
+
+    // Hides the window and empties its slot at once, so that the next touch
+    // builds a fresh window. The object itself goes only after the running
+    // handler has returned, so a handler may unload its own window and run on,
+    // as long as it touches nothing of that window afterwards.
+    void unload();
+    bool unloaded() const { return m_unloaded; }
+
+    void minimize();
+
+    const FormFrame& frame() const { return m_frame; }
+
+    // Chains the focusable controls into the tab order by their tab index.
+    void applyTabOrder(const std::vector<Control*>& controls);
+
+protected:
+    // The window drag. Receives the button, the modifier keys and the pointer in
+    // twips; reads none of them.
+    virtual void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                QPointF twipsPosition);
+
+    // Hands the move to the platform, or moves the window itself while the
+    // button is held where the platform will not.
+    void startWindowDrag();
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class FormSlotBase;
+    friend class FormSet;
+
+    FormFrame m_frame;
+    QPixmap m_picture;
+    std::function<void()> m_release;  // empties the slot
+    bool m_unloaded = false;
+
+    QPointF m_pressGlobal;
+    bool m_ownDrag = false;
+    QPointF m_dragStartGlobal;
+    QPoint m_dragStartPos;
+};
+
+}  // namespace forms

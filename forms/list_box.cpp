@@ -1,0 +1,100 @@
+#include "forms/list_box.h"
+
+#include <QListWidget>
+
+namespace forms {
+
+namespace {
+
+bool isWindows1252Char(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
+    switch (c) {
+        case 0x20AC: case 0x201A: case 0x0192: case 0x201E: case 0x2026: case 0x2020:
+        case 0x2021: case 0x02C6: case 0x2030: case 0x0160: case 0x2039: case 0x0152:
+        case 0x017D: case 0x2018: case 0x2019: case 0x201C: case 0x201D: case 0x2022:
+        case 0x2013: case 0x2014: case 0x02DC: case 0x2122: case 0x0161: case 0x203A:
+        case 0x0153: case 0x017E: case 0x0178:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool isWindows1252(QStringView text) {
+    for (QChar c : text) {
+        if (!isWindows1252Char(c.unicode())) return false;
+    }
+    return true;
+}
+
+ListBox::ListBox(QWidget* parent, const QString& name)
+    : Control(new QListWidget(parent), name), m_list(static_cast<QListWidget*>(widget())) {
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSortingEnabled(false);
+    m_list->setUniformItemSizes(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideNone);
+    QObject::connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, m_list,
+                     [this] { selectionMoved(); });
+    QObject::connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, m_list,
+                     [this] { selectionMoved(); });
+}
+
+void ListBox::setFont(const FontRequest& font) { m_list->setFont(resolveFont(font).font); }
+
+void ListBox::addItem(const QString& text) {
+    m_rows.push_back(text);
+    m_list->addItem(text);
+}
+
+QString ListBox::list(int row) const {
+    if (row < 0 || row >= listCount()) return {};
+    return m_rows[static_cast<std::size_t>(row)];
+}
+
+std::int16_t ListBox::listIndex() const {
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) return -1;
+    return static_cast<std::int16_t>(selected.front().row());
+}
+
+void ListBox::setListIndex(std::int16_t index) {
+    m_settingIndex = true;
+    if (index >= 0 && index < listCount()) {
+        m_list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        m_list->scrollToItem(m_list->item(index));
+    } else {
+        m_list->clearSelection();
+        m_list->setCurrentIndex(QModelIndex());
+    }
+    m_settingIndex = false;
+    raiseClick();
+}
+
+QString ListBox::text() const { return list(listIndex()); }
+
+int ListBox::findString(QStringView prefix) const {
+    if (prefix.isEmpty() || !isWindows1252(prefix)) return -1;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (QStringView(m_rows[row]).startsWith(prefix, Qt::CaseInsensitive)) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+void ListBox::selectionMoved() {
+    // The user moved the selection (mouse or keys). Qt reports a move as a
+    // change of the current row and of the selection; raise Click once.
+    if (m_settingIndex) return;
+    if (listIndex() != m_reported) raiseClick();
+}
+
+void ListBox::raiseClick() {
+    m_reported = listIndex();
+    if (auto handler = Click) handler();
+}
+
+}  // namespace forms

@@ -1,0 +1,82 @@
+#include "forms/text_box.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <limits>
+
+#include "bangla/bangla.h"
+
+namespace forms {
+
+namespace {
+
+QWidget* makeEditor(QWidget* parent, bool multiLine, ScrollBars scrollBars) {
+    if (!multiLine) {
+        auto* line = new QLineEdit(parent);
+        line->setMaxLength(std::numeric_limits<int>::max());
+        return line;
+    }
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setTabChangesFocus(true);
+    edit->setLineWrapMode(scrollBars == ScrollBars::Horizontal ? QPlainTextEdit::NoWrap
+                                                               : QPlainTextEdit::WidgetWidth);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit->setHorizontalScrollBarPolicy(scrollBars == ScrollBars::Horizontal
+                                           ? Qt::ScrollBarAlwaysOn
+                                           : Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(scrollBars == ScrollBars::Vertical ? Qt::ScrollBarAlwaysOn
+                                                                         : Qt::ScrollBarAlwaysOff);
+    return edit;
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent, const QString& name, bool multiLine, ScrollBars scrollBars)
+    : Control(makeEditor(parent, multiLine, scrollBars), name) {
+    if (multiLine) {
+        m_multi = static_cast<QPlainTextEdit*>(widget());
+        QObject::connect(m_multi, &QPlainTextEdit::textChanged, m_multi, [this] {
+            if (!m_settingText) userEdited();
+        });
+    } else {
+        m_line = static_cast<QLineEdit*>(widget());
+        QObject::connect(m_line, &QLineEdit::textEdited, m_line, [this] { userEdited(); });
+    }
+}
+
+void TextBox::setFont(const FontRequest& font) {
+    const ResolvedFont resolved = resolveFont(font);
+    widget()->setFont(resolved.font);
+    if (resolved.legacyBengali != m_legacyBengali) {
+        m_legacyBengali = resolved.legacyBengali;
+        setDisplayed(m_legacyBengali ? bangla::toUnicode(m_text) : m_text);
+    }
+}
+
+void TextBox::setText(const QString& text) {
+    m_text = text;
+    setDisplayed(m_legacyBengali ? bangla::toUnicode(text) : text);
+}
+
+QString TextBox::displayedText() const {
+    return m_line != nullptr ? m_line->text() : m_multi->toPlainText();
+}
+
+void TextBox::setDisplayed(const QString& shown) {
+    m_settingText = true;
+    if (m_line != nullptr) {
+        m_line->setText(shown);
+        m_line->setCursorPosition(0);
+    } else {
+        m_multi->setPlainText(shown);
+    }
+    m_settingText = false;
+}
+
+void TextBox::userEdited() {
+    const QString shown = displayedText();
+    m_text = m_legacyBengali ? bangla::toLayout(shown) : shown;
+    if (auto handler = Change) handler();
+}
+
+}  // namespace forms

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dictionaries/row.h"
+
+namespace {
+
+using dictionaries::computerRows;
+using dictionaries::Row;
+
+constexpr int kRowCount = 96;
+
+struct QuotedRow {
+    int row;
+    std::string_view abbreviation;
+    std::string_view elaboration;
+};
+
+// Rows whose elaboration is fixed word for word, misspellings and capitals included.
+constexpr QuotedRow kQuotedRows[] = {
+    {1, "ACM", "Association of Computing Machinery"},
+    {6, "ASII", "American Standard Code for information Interchange"},
+    {9, "B2C", "Business to Consumer e-commerce"},
+    {10, "BASIC", "Beginner's All-Purpose Symbolic Instruction Code"},
+    {13, "CD", "Compact Disk"},
+    {15, "CPU", "Central Processing Unit"},
+    {23, "DVD", "Digital Versatile Disc/Digital Vidieo Disk"},
+    {31, "FIFO", "First in First Out"},
+    {37, "IC", "Integrated Circuit"},
+    {38, "ICT", "Information & Communication Technology"},
+    {40, "IP", "Internet Protocol"},
+    {41, "IPS", "Instant Power Supply"},
+    {47, "JPEG", "join Picture Expert group"},
+    {51, "LIFO", "Last In First Out"},
+    {67, "PC", "Personal Computer"},
+    {68, "PCI", "Peripharal Component Interconnect"},
+    {70, "RAM", "Random Access Memory"},
+    {84, "USB", "universal Serial Bus"},
+    {95, "WWW", "World Wide Web"},
+};
+
+class ComputerQuotedRow : public testing::TestWithParam<QuotedRow> {};
+
+TEST_P(ComputerQuotedRow, HoldsItsExactTexts) {
+    const QuotedRow& expected = GetParam();
+    const auto rows = computerRows();
+    ASSERT_EQ(rows.size(), kRowCount);
+    EXPECT_EQ(rows[expected.row].abbreviation, expected.abbreviation);
+    EXPECT_EQ(rows[expected.row].elaboration, expected.elaboration);
+}
+
+INSTANTIATE_TEST_SUITE_P(ComputerTable, ComputerQuotedRow, testing::ValuesIn(kQuotedRows));
+
+char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+std::string lowered(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lower);
+    return result;
+}
+
+// First row whose abbreviation begins with the prefix, ignoring case, as the search box finds it.
+int firstRowStartingWith(std::string_view prefix) {
+    const auto rows = computerRows();
+    const std::string wanted = lowered(prefix);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (lowered(rows[i].abbreviation).starts_with(wanted)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// FNV-1a over every abbreviation followed by a line feed, in row order. The list shows these
+// texts exactly, so any changed, lost, added or reordered abbreviation changes the value.
+std::uint64_t abbreviationFingerprint(std::span<const Row> rows) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const Row& row : rows) {
+        for (char c : row.abbreviation) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+        }
+        hash = (hash ^ static_cast<unsigned char>('\n')) * 0x100000001b3u;
+    }
+    return hash;
+}
+
+bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+TEST(ComputerTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
+    const auto rows = computerRows();
+    ASSERT_EQ(rows.size(), kRowCount);
+    EXPECT_EQ(abbreviationFingerprint(rows), 0xaf09c7918f37ffd6u);
+    const std::map<int, std::string_view> anchors = {
+        {0, "ABC"},  {20, "DOS"}, {30, "FDD"},  {36, "IBM"},  {50, "LED"},
+        {60, "NTSC"}, {76, "SIMM"}, {80, "TPS"}, {85, "VDU"}, {90, "VLSI"},
+    };
+    for (const auto& [row, abbreviation] : anchors) {
+        EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
+    }
+}
+
+TEST(ComputerTable, AbbreviationsAreShortCapitalWordsInStrictlyAscendingOrder) {
+    const auto rows = computerRows();
+    std::set<std::string> seenIgnoringCase;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string_view text = rows[i].abbreviation;
+        EXPECT_GE(text.size(), 2u) << "row " << i;
+        EXPECT_LE(text.size(), 6u) << "row " << i;
+        for (char c : text) {
+            const bool digitOfB2c = i == 9 && c == '2';
+            EXPECT_TRUE((c >= 'A' && c <= 'Z') || digitOfB2c)
+                << "row " << i << " holds '" << c << "' in \"" << text << "\"";
+        }
+        EXPECT_TRUE(seenIgnoringCase.insert(lowered(text)).second) << "row " << i;
+        if (i > 0) {
+            EXPECT_LT(rows[i - 1].abbreviation, text) << "rows " << i - 1 << " and " << i;
+        }
+    }
+    EXPECT_EQ(rows[9].abbreviation, "B2C");
+}
+
+TEST(ComputerTable, ElaborationsAreDistinctAndWithinTheStatedLengths) {
+    const auto rows = computerRows();
+    std::set<std::string_view> seen;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const size_t length = rows[i].elaboration.size();
+        EXPECT_TRUE(seen.insert(rows[i].elaboration).second) << "row " << i;
+        // Row 13 is the one shortest text and row 6 the one longest.
+        if (i != 13) {
+            EXPECT_GT(length, 12u) << "row " << i;
+        }
+        if (i != 6) {
+            EXPECT_LT(length, 50u) << "row " << i;
+        }
+    }
+    EXPECT_EQ(rows[13].elaboration.size(), 12u);
+    EXPECT_EQ(rows[6].elaboration.size(), 50u);
+}
+
+TEST(ComputerTable, SignsOtherThanLettersAndBlanksOnlyInTheirRows) {
+    const auto rows = computerRows();
+    const std::map<char, std::vector<int>> expected = {
+        {'&', {38}},
+        {'\'', {10}},
+        {'-', {9, 10, 76}},
+        {'/', {23}},
+    };
+    std::map<char, std::vector<int>> found;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        std::set<char> signs;
+        for (char c : rows[i].elaboration) {
+            if (isLetter(c) || c == ' ') {
+                continue;
+            }
+            EXPECT_TRUE(expected.count(c) == 1)
+                << "row " << i << " holds '" << c << "' in \"" << rows[i].elaboration << "\"";
+            signs.insert(c);
+        }
+        for (char c : signs) {
+            found[c].push_back(static_cast<int>(i));
+        }
+    }
+    EXPECT_EQ(found, expected);
+}
+
+TEST(ComputerTable, OnlyRowZeroEndsWithABlank) {
+    const auto rows = computerRows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        for (const std::string_view text : {rows[i].abbreviation, rows[i].elaboration}) {
+            ASSERT_FALSE(text.empty()) << "row " << i;
+            EXPECT_NE(text.front(), ' ') << "row " << i << ": \"" << text << "\"";
+            EXPECT_EQ(text.find("  "), std::string_view::npos)
+                << "row " << i << ": \"" << text << "\"";
+        }
+        EXPECT_EQ(rows[i].abbreviation.find(' '), std::string_view::npos) << "row " << i;
+        EXPECT_EQ(rows[i].elaboration.back() == ' ', i == 0)
+            << "row " << i << ": \"" << rows[i].elaboration << "\"";
+    }
+}
+
+TEST(ComputerTable, EveryAbbreviationIsFoundAtItsOwnRowInEitherCase) {
+    const auto rows = computerRows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string_view text = rows[i].abbreviation;
+        EXPECT_EQ(firstRowStartingWith(text), static_cast<int>(i)) << "\"" << text << "\"";
+        EXPECT_EQ(firstRowStartingWith(lowered(text)), static_cast<int>(i))
+            << "\"" << lowered(text) << "\"";
+    }
+}
+
+TEST(ComputerTable, PrefixSearchLandsOnTheFirstMatchingRow) {
+    struct Case {
+        std::string_view prefix;
+        int row;
+    };
+    const Case cases[] = {
+        {"A", 0},    {"AS", 6},   {"ASC", -1}, {"B", 9},    {"BA", 10},  {"I", 36},
+        {"IC", 37},  {"ICT", 38}, {"IP", 40},  {"IPS", 41}, {"PC", 67},  {"pci", 68},
+        {"V", 85},   {"Q", -1},   {"X", -1},   {"y", -1},   {"Z", -1},   {"0", -1},
+        {"2", -1},   {"9", -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(firstRowStartingWith(c.prefix), c.row) << "prefix \"" << c.prefix << "\"";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,373 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+
+#include "forms/fonts.h"
+#include "forms/form_slot.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/list_box.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+#include "forms/twips.h"
+#include "ui.h"
+
+namespace {
+
+using forms::TwipsRect;
+
+// A small window with one control of each kind.
+class TestForm : public forms::Form {
+public:
+    explicit TestForm(bool draggable = true)
+        : forms::Form({"Test", 6000, 4500, {}, {}, draggable}),
+          Label1(this, "Label1"),
+          List1(this, "List1"),
+          Text1(this, "Text1"),
+          Image1(this, "Image1") {
+        Label1.setGeometry({150, 150, 1500, 300});
+        Label1.setCaption("Button");
+        List1.setGeometry({150, 600, 2000, 2000});
+        Text1.setGeometry({3000, 600, 2000, 400});
+        Image1.setGeometry({3000, 1500, 1500, 1500});
+        Label1.Click = [this] { ++clicks; };
+        List1.Click = [this] { clickIndexes.push_back(List1.listIndex()); };
+        Text1.Change = [this] { ++changes; };
+    }
+
+    void Form_Load() override {
+        ++loads;
+        loadedBeforeAccess = true;
+    }
+
+    forms::Label Label1;
+    forms::ListBox List1;
+    forms::TextBox Text1;
+    forms::Image Image1;
+    int loads = 0;
+    bool loadedBeforeAccess = false;
+    int clicks = 0;
+    int changes = 0;
+    std::vector<int> clickIndexes;
+};
+
+TEST(Twips, ConvertAtFifteenToThePixel) {
+    EXPECT_EQ(forms::pixels(8235), 549);
+    EXPECT_EQ(forms::pixels(7665), 511);
+    EXPECT_EQ(forms::pixels(1215), 81);
+    EXPECT_EQ((TwipsRect{6720, 1680, 1215, 495}.toPixels()), QRect(448, 112, 81, 33));
+}
+
+// --- window existence ---------------------------------------------------------
+
+struct SlotFixture : ::testing::Test {
+    forms::FormSet set;
+    int created = 0;
+    forms::FormSlot<TestForm> slot{set, [this] {
+                                       ++created;
+                                       return std::make_unique<TestForm>();
+                                   }};
+    int emptied = 0;
+    void SetUp() override { set.onEmpty = [this] { ++emptied; }; }
+};
+
+TEST_F(SlotFixture, TouchCreatesHiddenWithFormLoadRunFirst) {
+    EXPECT_FALSE(slot.exists());
+    slot->List1.addItem("row");  // a touch of a control
+    EXPECT_TRUE(slot.exists());
+    EXPECT_EQ(slot->loads, 1);
+    EXPECT_TRUE(slot->loadedBeforeAccess);
+    EXPECT_FALSE(slot->isVisible()) << "creation alone does not show a window";
+    slot.show();
+    EXPECT_TRUE(slot->isVisible());
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(slot->loads, 1);
+}
+
+TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
+    slot.show();
+    slot->List1.addItem("row");
+    slot->Text1.setText("typed");
+    TestForm* first = slot.peek();
+    first->unload();
+    EXPECT_FALSE(slot.exists()) << "the slot empties at once";
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(slot->List1.listCount(), 0);
+    EXPECT_TRUE(slot->Text1.text().isEmpty());
+    EXPECT_EQ(created, 2);
+    ui::settle();
+    EXPECT_EQ(emptied, 0) << "a window exists again, so the program goes on";
+}
+
+TEST_F(SlotFixture, HandlerSurvivesUnloadingItsOwnWindow) {
+    slot.show();
+    int ranToEnd = 0;
+    slot->Label1.Click = [this, &ranToEnd] {
+        TestForm& self = *slot.peek();
+        self.unload();
+        // The object lives until the handler returns.
+        self.clicks += 1;
+        ranToEnd = self.clicks;
+    };
+    ui::click(slot->Label1);
+    EXPECT_EQ(ranToEnd, 1);
+    EXPECT_FALSE(slot.exists());
+    ui::settle();
+    EXPECT_EQ(emptied, 1) << "no window is left after the handler";
+}
+
+TEST_F(SlotFixture, ClosedByThePlatformIsUnloaded) {
+    slot.show();
+    slot->close();
+    EXPECT_FALSE(slot.exists());
+    ui::settle();
+    EXPECT_EQ(emptied, 1);
+}
+
+TEST_F(SlotFixture, NewWindowIsCentredEvenAfterTheLastWasDragged) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    slot.show();
+    EXPECT_EQ(slot->frameGeometry().center(), screen.center());
+    ui::drag(slot.peek(), {350, 280}, {120, 90}, Qt::LeftButton);
+    EXPECT_NE(slot->frameGeometry().center(), screen.center());
+    slot->unload();
+    slot.show();
+    EXPECT_EQ(slot->frameGeometry().center(), screen.center());
+}
+
+// --- window drag ----------------------------------------------------------------
+
+struct DragCase {
+    const char* name;
+    Qt::MouseButton button;
+    Qt::KeyboardModifiers modifiers;
+    QPoint at;  // pixels in the window
+    bool moves;
+};
+
+class WindowDrag : public ::testing::TestWithParam<DragCase> {};
+
+TEST_P(WindowDrag, MovesOnlyFromTheBackground) {
+    const DragCase& c = GetParam();
+    TestForm form;
+    form.show();
+    const QPoint before = form.pos();
+    ui::drag(&form, c.at, {40, 25}, c.button, c.modifiers);
+    if (c.moves) {
+        EXPECT_EQ(form.pos(), before + QPoint(40, 25));
+    } else {
+        EXPECT_EQ(form.pos(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WindowDrag,
+    ::testing::Values(DragCase{"LeftOnBackground", Qt::LeftButton, {}, {350, 250}, true},
+                      DragCase{"RightOnBackground", Qt::RightButton, {}, {350, 250}, true},
+                      DragCase{"MiddleWithShift", Qt::MiddleButton, Qt::ShiftModifier, {10, 280},
+                               true},
+                      DragCase{"OnLabel", Qt::LeftButton, {}, {20, 15}, false},
+                      DragCase{"OnLabelsEmptyPart", Qt::RightButton, {}, {105, 28}, false},
+                      DragCase{"OnList", Qt::LeftButton, {}, {70, 100}, false},
+                      DragCase{"OnTextBox", Qt::LeftButton, {}, {260, 50}, false},
+                      DragCase{"OnPicture", Qt::LeftButton, {}, {250, 150}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WindowDragRule, HiddenControlsLetThePressThrough) {
+    TestForm form;
+    form.List1.setVisible(false);
+    form.show();
+    const QPoint before = form.pos();
+    ui::drag(&form, {70, 100}, {30, 30}, Qt::LeftButton);
+    EXPECT_EQ(form.pos(), before + QPoint(30, 30));
+}
+
+TEST(WindowDragRule, AWindowWithoutDragStaysPut) {
+    TestForm form(false);
+    form.show();
+    const QPoint before = form.pos();
+    ui::drag(&form, {350, 250}, {30, 30}, Qt::LeftButton);
+    EXPECT_EQ(form.pos(), before);
+}
+
+TEST(FormFrame, FixedSizeFramelessAndMinimizable) {
+    TestForm form;
+    form.show();
+    EXPECT_EQ(form.size(), QSize(400, 300));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.windowTitle(), "Test");
+    form.List1.addItem("kept");
+    form.minimize();
+    EXPECT_TRUE(form.isMinimized());
+    form.showForm();
+    EXPECT_FALSE(form.isMinimized());
+    EXPECT_EQ(form.List1.listCount(), 1);
+}
+
+// --- labels ---------------------------------------------------------------------
+
+TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
+    TestForm form;
+    form.show();
+    ui::click(form.Label1);
+    EXPECT_EQ(form.clicks, 1);
+    ui::click(form.Label1, Qt::RightButton);
+    EXPECT_EQ(form.clicks, 1);
+    // Pressed on the label but released outside it: no click.
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, ui::centreInWindow(form.Label1));
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, {350, 250});
+    EXPECT_EQ(form.clicks, 1);
+    form.Label1.setVisible(false);
+    ui::clickAt(&form, {20, 15});
+    EXPECT_EQ(form.clicks, 1) << "a hidden label takes nothing";
+}
+
+TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
+    TestForm form;
+    form.Label1.setGeometry({150, 150, 1215, 495});
+    form.Label1.setStyle({{"Calibri", 9.75}, false, forms::kDarkRed, forms::kHighlightText,
+                          forms::Alignment::Centre});
+    form.Label1.setCaption("International Abbreviation");
+    form.show();
+    auto* label = static_cast<QLabel*>(form.Label1.widget());
+    EXPECT_EQ(label->size(), QSize(81, 33));
+    const int oneLine = label->fontMetrics().height();
+    EXPECT_GE(label->heightForWidth(81), 2 * oneLine) << "two lines";
+    EXPECT_LE(label->heightForWidth(81), 33 + 2);
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+}
+
+// --- text boxes -----------------------------------------------------------------
+
+TEST(TextBoxControl, ChangeComesFromTheUserOnly) {
+    TestForm form;
+    form.show();
+    form.Text1.setText("set by the program");
+    EXPECT_EQ(form.changes, 0);
+    form.Text1.setText({});
+    ui::type(form.Text1, "ab");
+    EXPECT_EQ(form.changes, 2);
+    EXPECT_EQ(form.Text1.text(), "ab");
+    ui::backspace(form.Text1);
+    EXPECT_EQ(form.changes, 3);
+    EXPECT_EQ(form.Text1.text(), "a");
+}
+
+TEST(TextBoxControl, HasNoLengthLimit) {
+    TestForm form;
+    form.show();
+    const QString big(200000, QLatin1Char('x'));
+    ui::paste(form.Text1, big);
+    EXPECT_EQ(form.Text1.text().size(), big.size());
+    EXPECT_EQ(form.changes, 1);
+}
+
+// --- lists ----------------------------------------------------------------------
+
+struct ListFixture : ::testing::Test {
+    TestForm form;
+    void SetUp() override {
+        for (const char* row : {"AA", "ABTA", "AC", "AC", "a/c", "MB, mb", "MB", "Hard Disk ",
+                                "Hard Disk Controller", "A&A"}) {
+            form.List1.addItem(row);
+        }
+        form.show();
+    }
+};
+
+struct FindCase {
+    const char* prefix;
+    int row;
+};
+
+class FindString : public ListFixture, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(FindString, FirstRowFromTheTopThatBeginsWithIt) {
+    EXPECT_EQ(form.List1.findString(QString::fromUtf8(GetParam().prefix)), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, FindString,
+    ::testing::Values(FindCase{"a", 0}, FindCase{"AA", 0}, FindCase{"ab", 1},
+                      FindCase{"AC", 2}, FindCase{"a/", 4}, FindCase{"MB", 5},
+                      FindCase{"mb", 5}, FindCase{"MB,", 5}, FindCase{"Hard Disk", 7},
+                      FindCase{"hard disk c", 8}, FindCase{"A&", 9}, FindCase{"ABTAX", -1},
+                      FindCase{" A", -1}, FindCase{"", -1}, FindCase{"Z", -1},
+                      FindCase{"A\xE2\x82\xAC", -1},   // € is in the code page; no row has it
+                      FindCase{"\xF0\x9F\x98\x80", -1},  // emoji: outside the code page
+                      FindCase{"\xD7\x90", -1}));         // Hebrew letter
+
+TEST_F(ListFixture, EveryProgramSetRaisesClickAndAddingRaisesNone) {
+    form.List1.addItem("more");
+    EXPECT_TRUE(form.clickIndexes.empty());
+    form.List1.setListIndex(3);
+    form.List1.setListIndex(3);  // the same row again
+    form.List1.setListIndex(-1);
+    form.List1.setListIndex(-1);
+    form.List1.setListIndex(500);  // outside the rows: no selection
+    EXPECT_EQ(form.clickIndexes, (std::vector<int>{3, 3, -1, -1, -1}));
+    EXPECT_EQ(form.List1.listIndex(), -1);
+    EXPECT_EQ(form.List1.text(), "");
+}
+
+TEST_F(ListFixture, UserClicksAndKeysRaiseOneClickPerChange) {
+    ui::clickRow(form.List1, 2);
+    EXPECT_EQ(form.clickIndexes, (std::vector<int>{2}));
+    EXPECT_EQ(form.List1.text(), "AC");
+    ui::key(form.List1, Qt::Key_Down);
+    EXPECT_EQ(form.clickIndexes, (std::vector<int>{2, 3}));
+    ui::clickRow(form.List1, 7);
+    EXPECT_EQ(form.List1.text(), "Hard Disk ") << "the row's text as added, blank included";
+}
+
+TEST_F(ListFixture, SearchSelectionIsScrolledIntoView) {
+    for (int i = 0; i < 200; ++i) form.List1.addItem(QString("row %1").arg(i));
+    form.List1.setListIndex(190);
+    auto* list = static_cast<QListWidget*>(form.List1.widget());
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(190))));
+}
+
+// --- fonts ----------------------------------------------------------------------
+
+TEST(Fonts, MissingFamiliesGetTheirStandIns) {
+    struct Case {
+        const char* requested;
+        const char* standIn;
+    };
+    for (const Case& c : {Case{"Calibri", "Carlito"}, Case{"Monotype Corsiva", "TeX Gyre Chorus"},
+                          Case{"SutonnyMJ", "Noto Sans Bengali"}}) {
+        if (forms::isInstalled(c.requested)) continue;
+        const forms::ResolvedFont resolved = forms::resolveFont({c.requested, 12});
+        EXPECT_EQ(QFontInfo(resolved.font).family(), c.standIn) << c.requested;
+        EXPECT_DOUBLE_EQ(resolved.font.pointSizeF(), 12);
+    }
+    if (!forms::isInstalled("SutonnyMJ")) {
+        EXPECT_TRUE(forms::resolveFont({"SutonnyMJ", 14.25}).legacyBengali);
+    }
+    EXPECT_FALSE(forms::resolveFont({"Calibri", 12}).legacyBengali);
+    const QFontInfo sans(forms::resolveFont({"MS Sans Serif", 12}).font);
+    EXPECT_FALSE(sans.family().isEmpty());
+}
+
+// --- timer ----------------------------------------------------------------------
+
+TEST(TimerControl, TicksUntilItsWindowGoes) {
+    int ticks = 0;
+    auto form = std::make_unique<TestForm>();
+    forms::Timer timer(form.get(), 10);
+    timer.Tick = [&ticks] { ++ticks; };
+    QTest::qWait(60);
+    EXPECT_GT(ticks, 0);
+    form.reset();
+    const int atUnload = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, atUnload);
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "dictionaries/dictionary.h"
+#include "program_fixture.h"
+
+namespace {
+
+using shell::DictionaryWindow;
+
+std::vector<const forms::Control*> workingControls(DictionaryWindow& w) {
+    return {&w.List1, &w.Text1, &w.Text2, &w.Text3, &w.Label12, &w.Label13,
+            &w.Label14, &w.Label15, &w.selectionCaption, &w.Label17};
+}
+
+bool onScreen(const forms::Control& c) { return c.widget()->isVisible(); }
+
+// The next control that Tab reaches, skipping the parts of a composite widget.
+QWidget* nextByTab(QWidget* from) {
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && (next->focusPolicy() == Qt::NoFocus || from->isAncestorOf(next))) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
+// --- start-up and the home screen --------------------------------------------------
+
+TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
+    EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
+    for (auto* slot : std::initializer_list<forms::FormSlotBase*>{
+             &program.Form6, &program.Form7, &program.Form8, &program.Form9, &program.Form10}) {
+        EXPECT_FALSE(slot->exists());
+    }
+    DictionaryWindow& home = *program.Form1.peek();
+    EXPECT_TRUE(home.isVisible());
+    EXPECT_EQ(home.windowTitle(), "Orvanta Abbreviation Dictionary");
+    for (auto* c : workingControls(home)) EXPECT_FALSE(onScreen(*c)) << qPrintable(c->name());
+    ASSERT_TRUE(home.titleLabel);
+    EXPECT_TRUE(onScreen(*home.titleLabel));
+    EXPECT_EQ(home.titleLabel->caption(), "Orvanta Abbreviation Dictionary");
+    for (int n = 1; n <= 5; ++n) EXPECT_TRUE(onScreen(home.dictionaryButton(n)));
+    for (auto* c : {&home.Label6, &home.helpButton, &home.Label8, &home.Label9, &home.Label10}) {
+        EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
+    }
+    EXPECT_EQ(home.helpButton.name(), "Label7");
+    EXPECT_EQ(home.selectionCaption.name(), "Label16");
+}
+
+TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
+    DictionaryWindow& w = *program.Form1;
+    const QPoint where = w.pos();
+    ui::click(w.Label1);
+    EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
+    EXPECT_EQ(program.Form1.peek(), &w) << "the same window, in place";
+    EXPECT_EQ(w.pos(), where);
+    for (auto* c : workingControls(w)) EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
+    EXPECT_FALSE(onScreen(*w.titleLabel));
+    const int rows = dictionaries::dictionary(1).rowCount();
+    EXPECT_EQ(w.List1.listCount(), rows);
+    EXPECT_EQ(w.List1.listIndex(), -1);
+    EXPECT_TRUE(w.Text1.text().isEmpty());
+    EXPECT_TRUE(w.Text2.text().isEmpty());
+    EXPECT_TRUE(w.Text3.text().isEmpty());
+
+    // Again, in the working state, with a search in place: nothing changes.
+    ui::type(w.Text1, "AC");
+    const auto index = w.List1.listIndex();
+    const QString shown = w.Text2.text();
+    ui::click(w.Label1);
+    EXPECT_EQ(w.List1.listCount(), rows);
+    EXPECT_EQ(w.Text1.text(), "AC");
+    EXPECT_EQ(w.List1.listIndex(), index);
+    EXPECT_EQ(w.Text2.text(), shown);
+}
+
+TEST_F(ProgramTest, CloseLabelOfADictionaryWindowEndsTheProgram) {
+    ui::click(program.Form1->helpButton);
+    ui::click(program.Form1->Label8);
+    ui::settle();
+    EXPECT_EQ(endings, 1);
+    EXPECT_TRUE(program.ended());
+    EXPECT_TRUE(dictionaryWindows().empty());
+    EXPECT_FALSE(program.Form6.exists()) << "every window goes with it";
+}
+
+TEST_F(ProgramTest, MinimizeLabelMinimizesItsWindowAlone) {
+    ui::click(program.Form1->Label1);
+    ui::type(program.Form1->Text1, "TB");
+    ui::click(program.Form1->helpButton);
+    ui::click(program.Form1->Label9);
+    EXPECT_TRUE(program.Form1->isMinimized());
+    EXPECT_FALSE(program.Form6->isMinimized());
+    program.Form1->showForm();
+    EXPECT_EQ(program.Form1->Text1.text(), "TB");
+    EXPECT_EQ(program.Form1->Text3.text(), program.Form1->List1.text());
+    EXPECT_EQ(endings, 0);
+}
+
+TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
+    DictionaryWindow& w = *program.Form1;
+    const QPoint before = w.pos();
+    // Over the hidden list, away from the title label.
+    ui::drag(&w, {60, 200}, {33, 21}, Qt::RightButton);
+    EXPECT_EQ(w.pos(), before + QPoint(33, 21));
+    ui::drag(&w, ui::centreInWindow(*w.titleLabel), {33, 21}, Qt::LeftButton);
+    EXPECT_EQ(w.pos(), before + QPoint(33, 21)) << "not from the title label";
+}
+
+// --- the layout ---------------------------------------------------------------------
+
+struct GeometryCase {
+    int window;
+    const char* control;
+    forms::TwipsRect rect;
+};
+
+class Layout : public ProgramTest, public ::testing::WithParamInterface<GeometryCase> {};
+
+TEST_P(Layout, ControlsStandWhereTheLayoutPutsThem) {
+    const GeometryCase& c = GetParam();
+    DictionaryWindow& w = c.window == 1 ? *program.Form1 : open(c.window);
+    auto* widget = w.findChild<QWidget*>(c.control);
+    ASSERT_NE(widget, nullptr) << c.control;
+    EXPECT_EQ(widget->geometry(), c.rect.toPixels()) << c.control;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shell, Layout,
+    ::testing::Values(GeometryCase{1, "Label1", {6720, 1680, 1215, 495}},
+                      GeometryCase{1, "Label11", {240, 3360, 6135, 855}},
+                      GeometryCase{1, "Label16", {360, 6240, 4455, 375}},
+                      GeometryCase{1, "Label17", {6360, 1800, 255, 255}},
+                      GeometryCase{1, "Label8", {7850, 75, 375, 255}},
+                      GeometryCase{2, "Label16", {6720, 5760, 1215, 555}},
+                      GeometryCase{2, "Label11", {360, 6240, 5655, 375}},
+                      GeometryCase{3, "Label10", {7500, 60, 255, 375}},
+                      GeometryCase{3, "Text2", {3120, 2400, 3015, 1725}},
+                      GeometryCase{3, "List1", {360, 2400, 2175, 2595}},
+                      GeometryCase{4, "Label3", {6720, 3285, 1215, 495}},
+                      GeometryCase{4, "Label17", {6360, 4250, 255, 255}},
+                      GeometryCase{5, "Label8", {7840, 60, 375, 255}},
+                      GeometryCase{5, "Text3", {3000, 3840, 3015, 405}}));
+
+TEST_F(ProgramTest, WindowFramesMatchTheirDictionaries) {
+    struct Frame {
+        int window;
+        const char* caption;
+        QSize size;
+    };
+    for (const Frame& f : {Frame{2, "Orvanta Computer Abbreviation", {550, 511}},
+                           Frame{3, "Orvanta Hardware Abbreviation", {549, 511}},
+                           Frame{4, "Bangladesh Abbreviation", {549, 511}},
+                           Frame{5, "International Abbreviation", {549, 511}}}) {
+        DictionaryWindow& w = window(f.window);
+        EXPECT_EQ(w.windowTitle(), f.caption);
+        EXPECT_EQ(w.size(), f.size);
+        program.dictionaryWindow(f.window).unload();
+    }
+}
+
+TEST_F(ProgramTest, DictionaryButtonsShowTheirCaptionsOnTwoLines) {
+    DictionaryWindow& w = *program.Form1;
+    for (int n = 1; n <= 5; ++n) {
+        auto* label = static_cast<QLabel*>(w.dictionaryButton(n).widget());
+        EXPECT_EQ(label->toolTip(), label->text());
+        EXPECT_GE(label->heightForWidth(label->width()), 2 * label->fontMetrics().height())
+            << qPrintable(label->text());
+    }
+}
+
+TEST_F(ProgramTest, OnlyTheListAndTheBoxesTakeTheFocus) {
+    DictionaryWindow& w = open(2);
+    for (QWidget* child : w.findChildren<QLabel*>()) {
+        EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << qPrintable(child->objectName());
+    }
+    // Tab order of the Computer window: Text3, Text2, Text1, List1.
+    EXPECT_EQ(nextByTab(w.Text3.widget()), w.Text2.widget());
+    EXPECT_EQ(nextByTab(w.Text2.widget()), w.Text1.widget());
+    EXPECT_EQ(nextByTab(w.Text1.widget()), w.List1.widget());
+}
+
+TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
+    auto* one = qobject_cast<QPlainTextEdit*>(open(2).Text2.widget());
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(one->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(one->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    ui::click(window(2).Label3);
+    auto* wrapped = qobject_cast<QPlainTextEdit*>(window(3).Text2.widget());
+    ASSERT_NE(wrapped, nullptr);
+    EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+}  // namespace

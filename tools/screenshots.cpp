@@ -1,0 +1,78 @@
+// Renders every window in each of its states to PNG files, on the offscreen
+// platform: screenshots [output folder].
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <string>
+
+#include "shell/program.h"
+
+namespace {
+
+QString outDir;
+
+void save(QWidget& window, const char* name) {
+    QCoreApplication::processEvents();
+    const QString path = QDir(outDir).filePath(QString(name) + ".png");
+    if (!window.grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+void click(forms::Label& label) {
+    QTest::mouseClick(label.widget(), Qt::LeftButton, {}, label.widget()->rect().center());
+}
+
+void type(forms::TextBox& box, const char* text) { QTest::keyClicks(box.widget(), text); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+
+    shell::Program program;
+    program.start();
+    save(*program.Form1, "form1_home");
+    click(program.Form1->Label1);
+    save(*program.Form1, "form1_oxford");
+    type(program.Form1->Text1, "TESOL");
+    save(*program.Form1, "form1_search");
+
+    const char* searches[] = {"", "ASCII", "Hard Disk", "BARD", "UNESCO"};
+    const char* names[] = {"", "form2_computer", "form3_hardware", "form4_bangladesh",
+                           "form5_international"};
+    for (int n = 2; n <= 5; ++n) {
+        auto& current = program.Form1.exists() ? program.Form1.get()
+                        : program.dictionaryWindow(n - 1).get();
+        click(current.dictionaryButton(n));
+        auto& window = program.dictionaryWindow(n).get();
+        save(window, (std::string(names[n - 1]) + "_empty").c_str());
+        type(window.Text1, searches[n - 1]);
+        save(window, names[n - 1]);
+    }
+    auto& form5 = program.Form5.get();
+    click(form5.helpButton);
+    save(*program.Form6, "form6_help_menu");
+    click(program.Form6->Label1);
+    save(*program.Form7, "form7_contact");
+    click(form5.helpButton);
+    click(program.Form6->Label2);
+    save(*program.Form8, "form8_copyright_english");
+    click(program.Form8->Label4);
+    save(*program.Form8, "form8_copyright_chinese");
+    click(program.Form8->Label5);
+    save(*program.Form8, "form8_copyright_bengali");
+    click(form5.helpButton);
+    click(program.Form6->Label3);
+    save(*program.Form9, "form9_about");
+
+    click(form5.Label10);
+    save(*program.Form10, "form10_lock_first");
+    QTest::qWait(250);
+    save(*program.Form10, "form10_lock");
+    std::printf("screenshots written to %s\n", qPrintable(outDir));
+    return 0;
+}
