@@ -343,7 +343,8 @@ TEST(BangladeshTable, AbbreviationLengthsAndCharacters) {
             }
         }
     }
-    const std::map<std::size_t, int> expected = {{2, 8}, {3, 118}, {4, 104}, {5, 35}, {6, 8}, {7, 2}};
+    const std::map<std::size_t, int> expected = {
+        {2, 8}, {3, 118}, {4, 104}, {5, 35}, {6, 8}, {7, 2}};
     EXPECT_EQ(byLength, expected);
     EXPECT_EQ(rowsWhere([](const Row& row) { return row.abbreviation.size() == 7; }),
               (std::vector<int>{2, 255}));

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "dictionaries/dictionary.h"
+#include "program_fixture.h"
+
+namespace {
+
+using shell::DictionaryWindow;
+
+struct OpenTestBase : ProgramTest {
+    // Puts the program in dictionary window `from`, in its working state.
+    DictionaryWindow& reach(int from) {
+        if (from == 1) {
+            ui::click(program.Form1->Label1);
+            return *program.Form1;
+        }
+        return open(from);
+    }
+
+    void expectFreshWorkingWindow(int n) {
+        ASSERT_EQ(dictionaryWindows(), std::vector<int>{n});
+        DictionaryWindow& w = window(n);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.frameGeometry().center(),
+                  QGuiApplication::primaryScreen()->availableGeometry().center());
+        const auto& dictionary = dictionaries::dictionary(n);
+        ASSERT_EQ(w.List1.listCount(), dictionary.rowCount());
+        for (int row : {0, dictionary.rowCount() / 2, dictionary.rowCount() - 1}) {
+            if (row >= 0) EXPECT_EQ(w.List1.list(row), dictionary.abbreviation(row));
+        }
+        EXPECT_EQ(w.List1.listIndex(), -1);
+        EXPECT_TRUE(w.Text1.text().isEmpty());
+        EXPECT_TRUE(w.Text2.text().isEmpty());
+        EXPECT_TRUE(w.Text3.text().isEmpty());
+        const forms::Control* working[] = {&w.List1, &w.Text1, &w.Text2,
+                                           &w.Text3, &w.selectionCaption, &w.Label17};
+        for (const forms::Control* c : working) {
+            EXPECT_TRUE(c->widget()->isVisible()) << qPrintable(c->name());
+        }
+        if (w.titleLabel) EXPECT_FALSE(w.titleLabel->widget()->isVisible());
+        EXPECT_EQ(endings, 0);
+    }
+};
+
+struct Pair {
+    int from;
+    int button;
+};
+
+class OpenDictionary : public OpenTestBase, public ::testing::WithParamInterface<Pair> {};
+
+TEST_P(OpenDictionary, ReplacesTheWindowByAFreshOneOfTheTarget) {
+    const auto [from, button] = GetParam();
+    DictionaryWindow& current = reach(from);
+    ui::type(current.Text1, "S");
+    ui::drag(&current, {100, 480}, {-60, -40}, Qt::LeftButton);  // dragged off centre
+    ui::click(current.dictionaryButton(button));
+    ui::settle();
+    expectFreshWorkingWindow(button);
+}
+
+std::vector<Pair> commandTable() {
+    std::vector<Pair> pairs;
+    for (int from = 1; from <= 5; ++from) {
+        for (int button = 1; button <= 5; ++button) {
+            if (from != button) pairs.push_back({from, button});
+        }
+    }
+    return pairs;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, OpenDictionary, ::testing::ValuesIn(commandTable()),
+                         [](const auto& info) {
+                             return "Form" + std::to_string(info.param.from) + "Label" +
+                                    std::to_string(info.param.button);
+                         });
+
+TEST_F(OpenTestBase, HomeScreenButtonsOpenTheirDictionariesAtOnce) {
+    for (int n = 2; n <= 5; ++n) {
+        ui::click(program.Form1->dictionaryButton(n));
+        ui::settle();
+        expectFreshWorkingWindow(n);
+        ui::click(window(n).Label10);  // lock, then unlock to the home screen
+        ui::click(program.Form10->Label3);
+        ui::settle();
+    }
+}
+
+class OwnButton : public OpenTestBase, public ::testing::WithParamInterface<int> {};
+
+TEST_P(OwnButton, DoesNothing) {
+    const int n = GetParam();
+    DictionaryWindow& w = open(n);
+    ui::type(w.Text1, "C");
+    const auto index = w.List1.listIndex();
+    const QString elaboration = w.Text2.text();
+    ui::click(w.dictionaryButton(n));
+    ui::settle();
+    EXPECT_EQ(dictionaryWindows(), std::vector<int>{n});
+    EXPECT_EQ(&window(n), &w);
+    EXPECT_EQ(w.List1.listCount(), dictionaries::dictionary(n).rowCount());
+    EXPECT_EQ(w.Text1.text(), "C");
+    EXPECT_EQ(w.List1.listIndex(), index);
+    EXPECT_EQ(w.Text2.text(), elaboration);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, OwnButton, ::testing::Values(2, 3, 4, 5));
+
+TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
+    ui::click(program.Form1->Label1);
+    ui::type(program.Form1->Text1, "TB");
+    ui::click(program.Form1->Label2);
+    ui::click(window(2).Label1);
+    ui::settle();
+    expectFreshWorkingWindow(1);
+    ui::click(program.Form1->Label1);  // Form1's own button adds nothing now
+    EXPECT_EQ(program.Form1->List1.listCount(), dictionaries::dictionary(1).rowCount());
+    ui::click(program.Form1->Label2);
+    ui::click(window(2).Label3);
+    ui::click(window(3).Label2);
+    ui::settle();
+    expectFreshWorkingWindow(2);
+}
+
+TEST_F(OpenTestBase, OpenInfoWindowsStayAsTheyAre) {
+    ui::click(program.Form1->helpButton);
+    forms::Form* menu = program.Form6.peek();
+    ui::click(program.Form1->Label3);
+    ui::settle();
+    EXPECT_EQ(program.Form6.peek(), menu);
+    EXPECT_TRUE(menu->isVisible());
+}
+
+}  // namespace
