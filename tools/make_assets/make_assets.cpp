@@ -24,7 +24,6 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QStringList>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -103,10 +102,14 @@ struct IconStyle {
 
 IconStyle iconStyle(IconKind kind) {
     switch (kind) {
-    case IconKind::Dictionary: return {QColor(0x2a, 0x52, 0x8f), QColor(0x0e, 0x22, 0x47)};
-    case IconKind::Help: return {QColor(0x1f, 0x9c, 0x8c), QColor(0x0a, 0x4d, 0x46)};
-    case IconKind::Copyright: return {QColor(0xb3, 0x24, 0x24), QColor(0x5c, 0x08, 0x08)};
-    case IconKind::About: return {QColor(0x3b, 0x7d, 0xd6), QColor(0x14, 0x3a, 0x78)};
+        case IconKind::Dictionary:
+            return {QColor(0x2a, 0x52, 0x8f), QColor(0x0e, 0x22, 0x47)};
+        case IconKind::Help:
+            return {QColor(0x1f, 0x9c, 0x8c), QColor(0x0a, 0x4d, 0x46)};
+        case IconKind::Copyright:
+            return {QColor(0xb3, 0x24, 0x24), QColor(0x5c, 0x08, 0x08)};
+        case IconKind::About:
+            return {QColor(0x3b, 0x7d, 0xd6), QColor(0x14, 0x3a, 0x78)};
     }
     return {};
 }
@@ -188,10 +191,18 @@ QImage renderIcon(IconKind kind, int size) {
         p.drawRoundedRect(tile.adjusted(4, 4, -4, -4), 50, 50);
 
         switch (kind) {
-        case IconKind::Dictionary: drawBookGlyph(p); break;
-        case IconKind::Help: drawRingGlyph(p, "?", 150, 2); break;
-        case IconKind::Copyright: drawRingGlyph(p, "C", 130, 0); break;
-        case IconKind::About: drawRingGlyph(p, "i", 150, 0); break;
+            case IconKind::Dictionary:
+                drawBookGlyph(p);
+                break;
+            case IconKind::Help:
+                drawRingGlyph(p, "?", 150, 2);
+                break;
+            case IconKind::Copyright:
+                drawRingGlyph(p, "C", 130, 0);
+                break;
+            case IconKind::About:
+                drawRingGlyph(p, "i", 150, 0);
+                break;
         }
     }
     return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -204,7 +215,9 @@ std::vector<QRgb> buildPalette(const std::vector<QRgb>& pixels, int colours) {
     struct Box {
         std::vector<QRgb> px;
     };
-    auto channel = [](QRgb c, int ch) { return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c); };
+    auto channel = [](QRgb c, int ch) {
+        return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c);
+    };
     auto range = [&](const Box& b, int& widest) {
         int best = -1;
         for (int ch = 0; ch < 3; ++ch) {
@@ -374,7 +387,8 @@ QByteArray encodeIco(const QImage& argb) {
     for (int y = h - 1; y >= 0; --y) {
         QByteArray row(andStride, '\0');
         for (int x = 0; x < w; ++x) {
-            if (qAlpha(argb.pixel(x, y)) < 128) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(argb.pixel(x, y)) < 128)
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
         }
         out.append(row);
     }
@@ -393,6 +407,7 @@ struct Theme {
     QColor headerRight;
     QColor accent;
     QColor paper;
+    QColor panel;
     Motif motif;
     IconKind icon;
 };
@@ -403,109 +418,132 @@ void drawMotif(QPainter& p, Motif motif, const QPointF& c, double r, const QColo
     p.setPen(QPen(ink, std::max(1.5, r / 40.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (motif) {
-    case Motif::Book: {
-        for (int i = 0; i < 4; ++i) {
-            const double y = c.y() + r * 0.15 + i * r * 0.09;
-            QPainterPath page;
-            page.moveTo(c.x() - r, y - r * 0.1);
-            page.cubicTo(c.x() - r * 0.5, y - r * 0.3, c.x() - r * 0.15, y - r * 0.2, c.x(), y);
-            page.cubicTo(c.x() + r * 0.15, y - r * 0.2, c.x() + r * 0.5, y - r * 0.3, c.x() + r,
-                         y - r * 0.1);
-            p.drawPath(page);
-        }
-        QPainterPath top;
-        top.moveTo(c.x() - r, c.y() - r * 0.55);
-        top.cubicTo(c.x() - r * 0.5, c.y() - r * 0.75, c.x() - r * 0.15, c.y() - r * 0.65, c.x(),
-                    c.y() - r * 0.45);
-        top.cubicTo(c.x() + r * 0.15, c.y() - r * 0.65, c.x() + r * 0.5, c.y() - r * 0.75,
-                    c.x() + r, c.y() - r * 0.55);
-        p.drawPath(top);
-        p.drawLine(QPointF(c.x() - r, c.y() - r * 0.55), QPointF(c.x() - r, c.y() + r * 0.05));
-        p.drawLine(QPointF(c.x() + r, c.y() - r * 0.55), QPointF(c.x() + r, c.y() + r * 0.05));
-        p.drawLine(QPointF(c.x(), c.y() - r * 0.45), QPointF(c.x(), c.y() + r * 0.42));
-        break;
-    }
-    case Motif::Circuit: {
-        std::mt19937 rng(7);
-        std::uniform_real_distribution<double> u(-1.0, 1.0);
-        for (int i = 0; i < 9; ++i) {
-            QPointF a(c.x() + u(rng) * r, c.y() + u(rng) * r * 0.7);
-            QPointF b(a.x() + u(rng) * r * 0.6, a.y());
-            QPointF d(b.x() + r * 0.25, b.y() + (u(rng) > 0 ? 1 : -1) * r * 0.25);
-            QPainterPath path(a);
-            path.lineTo(b);
-            path.lineTo(d);
-            p.drawPath(path);
-            p.drawEllipse(a, r * 0.035, r * 0.035);
-            p.drawEllipse(d, r * 0.05, r * 0.05);
-        }
-        p.drawRoundedRect(QRectF(c.x() - r * 0.28, c.y() - r * 0.2, r * 0.56, r * 0.4), 4, 4);
-        break;
-    }
-    case Motif::Gear: {
-        QPainterPath gear;
-        const int teeth = 12;
-        for (int i = 0; i < teeth * 4; ++i) {
-            const double a = i * M_PI * 2 / (teeth * 4);
-            const double rr = (i % 4 == 0 || i % 4 == 1) ? r : r * 0.82;
-            const QPointF pt(c.x() + std::cos(a) * rr, c.y() + std::sin(a) * rr);
-            if (i == 0) gear.moveTo(pt); else gear.lineTo(pt);
-        }
-        gear.closeSubpath();
-        p.drawPath(gear);
-        p.drawEllipse(c, r * 0.35, r * 0.35);
-        p.drawEllipse(c + QPointF(r * 1.25, r * 0.55), r * 0.3, r * 0.3);
-        break;
-    }
-    case Motif::Delta: {
-        p.drawEllipse(c, r * 0.55, r * 0.55);
-        for (int i = 0; i < 4; ++i) {
-            QPainterPath wave;
-            const double y = c.y() + r * 0.7 + i * r * 0.16;
-            wave.moveTo(c.x() - r * 1.2, y);
-            for (int k = 0; k < 4; ++k) {
-                const double x0 = c.x() - r * 1.2 + k * r * 0.6;
-                wave.cubicTo(x0 + r * 0.15, y - r * 0.08, x0 + r * 0.45, y + r * 0.08, x0 + r * 0.6,
-                             y);
+        case Motif::Book: {
+            for (int i = 0; i < 4; ++i) {
+                const double y = c.y() + r * 0.15 + i * r * 0.09;
+                QPainterPath page;
+                page.moveTo(c.x() - r, y - r * 0.1);
+                page.cubicTo(c.x() - r * 0.5, y - r * 0.3, c.x() - r * 0.15, y - r * 0.2, c.x(), y);
+                page.cubicTo(c.x() + r * 0.15, y - r * 0.2, c.x() + r * 0.5, y - r * 0.3, c.x() + r,
+                             y - r * 0.1);
+                p.drawPath(page);
             }
-            p.drawPath(wave);
+            QPainterPath top;
+            top.moveTo(c.x() - r, c.y() - r * 0.55);
+            top.cubicTo(c.x() - r * 0.5, c.y() - r * 0.75, c.x() - r * 0.15, c.y() - r * 0.65,
+                        c.x(), c.y() - r * 0.45);
+            top.cubicTo(c.x() + r * 0.15, c.y() - r * 0.65, c.x() + r * 0.5, c.y() - r * 0.75,
+                        c.x() + r, c.y() - r * 0.55);
+            p.drawPath(top);
+            p.drawLine(QPointF(c.x() - r, c.y() - r * 0.55), QPointF(c.x() - r, c.y() + r * 0.05));
+            p.drawLine(QPointF(c.x() + r, c.y() - r * 0.55), QPointF(c.x() + r, c.y() + r * 0.05));
+            p.drawLine(QPointF(c.x(), c.y() - r * 0.45), QPointF(c.x(), c.y() + r * 0.42));
+            break;
         }
-        break;
-    }
-    case Motif::Globe: {
-        p.drawEllipse(c, r, r);
-        for (double k : {0.35, 0.7}) p.drawEllipse(c, r * k, r);
-        p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
-        for (double k : {-0.5, 0.0, 0.5}) {
-            const double y = c.y() + k * r;
-            const double half = std::sqrt(1 - k * k) * r;
-            p.drawLine(QPointF(c.x() - half, y), QPointF(c.x() + half, y));
+        case Motif::Circuit: {
+            // A chip with traces running out from its pins to round pads.
+            const QRectF chip(c.x() - r * 0.32, c.y() - r * 0.32, r * 0.64, r * 0.64);
+            p.drawRoundedRect(chip, r * 0.05, r * 0.05);
+            p.drawRoundedRect(chip.adjusted(r * 0.1, r * 0.1, -r * 0.1, -r * 0.1), 2, 2);
+            const double reach[] = {0.55, 0.8, 0.65};
+            for (int side = 0; side < 4; ++side) {
+                for (int k = 0; k < 3; ++k) {
+                    const double along = (k - 1) * r * 0.2;
+                    const double bend = (k - 1) * r * 0.18;
+                    QPointF start, mid, end;
+                    if (side == 0) {
+                        start = {chip.right(), c.y() + along};
+                        mid = {c.x() + r * 0.5, start.y()};
+                        end = {c.x() + r * reach[k] + r * 0.2, start.y() + bend};
+                    } else if (side == 1) {
+                        start = {chip.left(), c.y() + along};
+                        mid = {c.x() - r * 0.5, start.y()};
+                        end = {c.x() - r * reach[k] - r * 0.2, start.y() + bend};
+                    } else if (side == 2) {
+                        start = {c.x() + along, chip.bottom()};
+                        mid = {start.x(), c.y() + r * 0.5};
+                        end = {start.x() + bend, c.y() + r * reach[k] + r * 0.1};
+                    } else {
+                        start = {c.x() + along, chip.top()};
+                        mid = {start.x(), c.y() - r * 0.5};
+                        end = {start.x() + bend, c.y() - r * reach[k] - r * 0.1};
+                    }
+                    QPainterPath trace(start);
+                    trace.lineTo(mid);
+                    trace.lineTo(end);
+                    p.drawPath(trace);
+                    p.drawEllipse(end, r * 0.045, r * 0.045);
+                }
+            }
+            break;
         }
-        break;
-    }
-    case Motif::Question:
-    case Motif::Seal:
-    case Motif::Info: {
-        p.setPen(QPen(ink, r * 0.09));
-        p.drawEllipse(c, r, r);
-        const QString glyph = motif == Motif::Question ? "?" : motif == Motif::Seal ? "C" : "i";
-        p.setPen(ink);
-        p.setFont(uiFont(r * 1.3, QFont::Bold));
-        p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, glyph);
-        break;
-    }
-    case Motif::Envelope: {
-        const QRectF body(c.x() - r, c.y() - r * 0.62, 2 * r, r * 1.24);
-        p.drawRoundedRect(body, r * 0.08, r * 0.08);
-        QPainterPath flap;
-        flap.moveTo(body.topLeft());
-        flap.lineTo(c.x(), c.y() + r * 0.1);
-        flap.lineTo(body.topRight());
-        p.drawPath(flap);
-        p.drawLine(body.bottomLeft(), QPointF(c.x() - r * 0.3, c.y() - r * 0.1));
-        p.drawLine(body.bottomRight(), QPointF(c.x() + r * 0.3, c.y() - r * 0.1));
-        break;
-    }
+        case Motif::Gear: {
+            QPainterPath gear;
+            const int teeth = 12;
+            for (int i = 0; i < teeth * 4; ++i) {
+                const double a = i * M_PI * 2 / (teeth * 4);
+                const double rr = (i % 4 == 0 || i % 4 == 1) ? r : r * 0.82;
+                const QPointF pt(c.x() + std::cos(a) * rr, c.y() + std::sin(a) * rr);
+                if (i == 0)
+                    gear.moveTo(pt);
+                else
+                    gear.lineTo(pt);
+            }
+            gear.closeSubpath();
+            p.drawPath(gear);
+            p.drawEllipse(c, r * 0.35, r * 0.35);
+            p.drawEllipse(c + QPointF(r * 1.25, r * 0.55), r * 0.3, r * 0.3);
+            break;
+        }
+        case Motif::Delta: {
+            p.drawEllipse(c, r * 0.55, r * 0.55);
+            for (int i = 0; i < 4; ++i) {
+                QPainterPath wave;
+                const double y = c.y() + r * 0.7 + i * r * 0.16;
+                wave.moveTo(c.x() - r * 1.2, y);
+                for (int k = 0; k < 4; ++k) {
+                    const double x0 = c.x() - r * 1.2 + k * r * 0.6;
+                    wave.cubicTo(x0 + r * 0.15, y - r * 0.08, x0 + r * 0.45, y + r * 0.08,
+                                 x0 + r * 0.6, y);
+                }
+                p.drawPath(wave);
+            }
+            break;
+        }
+        case Motif::Globe: {
+            p.drawEllipse(c, r, r);
+            for (double k : {0.35, 0.7}) p.drawEllipse(c, r * k, r);
+            p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
+            for (double k : {-0.5, 0.0, 0.5}) {
+                const double y = c.y() + k * r;
+                const double half = std::sqrt(1 - k * k) * r;
+                p.drawLine(QPointF(c.x() - half, y), QPointF(c.x() + half, y));
+            }
+            break;
+        }
+        case Motif::Question:
+        case Motif::Seal:
+        case Motif::Info: {
+            p.setPen(QPen(ink, r * 0.09));
+            p.drawEllipse(c, r, r);
+            const QString glyph = motif == Motif::Question ? "?" : motif == Motif::Seal ? "C" : "i";
+            p.setPen(ink);
+            p.setFont(uiFont(r * 1.3, QFont::Bold));
+            p.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, glyph);
+            break;
+        }
+        case Motif::Envelope: {
+            const QRectF body(c.x() - r, c.y() - r * 0.62, 2 * r, r * 1.24);
+            p.drawRoundedRect(body, r * 0.08, r * 0.08);
+            QPainterPath flap;
+            flap.moveTo(body.topLeft());
+            flap.lineTo(c.x(), c.y() + r * 0.1);
+            flap.lineTo(body.topRight());
+            p.drawPath(flap);
+            p.drawLine(body.bottomLeft(), QPointF(c.x() - r * 0.3, c.y() - r * 0.1));
+            p.drawLine(body.bottomRight(), QPointF(c.x() + r * 0.3, c.y() - r * 0.1));
+            break;
+        }
     }
     p.restore();
 }
@@ -560,14 +598,14 @@ QImage dictionaryBackground(const Theme& t, quint32 seed) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(0, 32, 551, 482);
     drawPaper(p, body, t.paper);
-    drawMotif(p, t.motif, QPointF(318, 372), 70, withAlpha(t.headerLeft, 20));
+    drawMotif(p, t.motif, QPointF(316, 358), 58, withAlpha(t.headerLeft, 20));
     drawVignette(p, body, 22);
 
     // A tinted panel for the dictionary buttons, wide enough to take the selection marker.
     const QRectF panel(418.5, 64.5, 120, 382);
     QLinearGradient pg(panel.topLeft(), panel.bottomLeft());
-    pg.setColorAt(0, mix(t.paper, t.accent, 0.16));
-    pg.setColorAt(1, mix(t.paper, t.accent, 0.09));
+    pg.setColorAt(0, mix(t.paper, t.panel, 0.16));
+    pg.setColorAt(1, mix(t.paper, t.panel, 0.09));
     p.setPen(QPen(withAlpha(t.headerLeft, 70), 1));
     p.setBrush(pg);
     p.drawRoundedRect(panel, 10, 10);
@@ -594,7 +632,7 @@ QImage infoBackground(const Theme& t, quint32 seed) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(0, 28, 305, 330);
     drawPaper(p, body, t.paper);
-    drawMotif(p, t.motif, QPointF(238, 290), 52, withAlpha(t.headerLeft, 16));
+    drawMotif(p, t.motif, QPointF(238, 290), 50, withAlpha(t.headerLeft, 13));
     drawVignette(p, body, 18);
 
     p.setPen(QPen(withAlpha(t.headerLeft, 60), 1));
@@ -606,8 +644,8 @@ QImage infoBackground(const Theme& t, quint32 seed) {
     if (t.file == "form6") {
         const QRectF menu(72.5, 72.5, 160, 187);
         QLinearGradient mg(menu.topLeft(), menu.bottomLeft());
-        mg.setColorAt(0, mix(t.paper, t.accent, 0.16));
-        mg.setColorAt(1, mix(t.paper, t.accent, 0.08));
+        mg.setColorAt(0, mix(t.paper, t.panel, 0.16));
+        mg.setColorAt(1, mix(t.paper, t.panel, 0.08));
         p.setPen(QPen(withAlpha(t.headerLeft, 70), 1));
         p.setBrush(mg);
         p.drawRoundedRect(menu, 10, 10);
@@ -618,8 +656,8 @@ QImage infoBackground(const Theme& t, quint32 seed) {
         p.drawRoundedRect(QRectF(20, 108, 262, 118), 6, 6);
         const QRectF row(20.5, 250.5, 260, 54);
         QLinearGradient rg(row.topLeft(), row.bottomLeft());
-        rg.setColorAt(0, mix(t.paper, t.accent, 0.12));
-        rg.setColorAt(1, mix(t.paper, t.accent, 0.06));
+        rg.setColorAt(0, mix(t.paper, t.panel, 0.12));
+        rg.setColorAt(1, mix(t.paper, t.panel, 0.06));
         p.setPen(QPen(withAlpha(t.headerLeft, 60), 1));
         p.setBrush(rg);
         p.drawRoundedRect(row, 8, 8);
@@ -709,7 +747,7 @@ QImage lockBackground(quint32 seed) {
     name.setLetterSpacing(QFont::AbsoluteSpacing, 1.6);
     p.setFont(name);
     p.setPen(QColor(255, 255, 255, 170));
-    p.drawText(QRectF(0, 12, 549, 22), Qt::AlignCenter, "Orvanta Abbreviation Dictionary");
+    p.drawText(QRectF(10, 12, 540, 22), Qt::AlignCenter, "Orvanta Abbreviation Dictionary");
     QLinearGradient line(170, 0, 390, 0);
     line.setColorAt(0, QColor(255, 255, 255, 0));
     line.setColorAt(0.5, QColor(0xd9, 0xa7, 0x3e, 170));
@@ -747,7 +785,6 @@ struct Notice {
     QString file;
     QStringList families;
     QStringList lines;
-    QString tag;
 };
 
 QImage copyrightPicture(const Notice& n) {
@@ -771,12 +808,12 @@ QImage copyrightPicture(const Notice& n) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, 245, 108));
     p.setPen(QPen(withAlpha(gold, 120), 1));
-    p.drawRect(QRectF(3.5, 6.5, 239, 99));
+    p.drawRect(QRectF(2.5, 5.5, 241, 101));
 
-    // The largest size at which every line fits the frame.
-    const QRectF area(10, 10, 226, 92);
-    double px = 22;
-    for (; px > 9; px -= 0.5) {
+    // The largest size, up to a comfortable one, at which every line fits inside the frame.
+    const QRectF area(8, 9, 230, 94);
+    int px = 20;
+    for (; px > 9; --px) {
         const QFontMetricsF first(makeFont(n.families, px, QFont::Bold));
         const QFontMetricsF rest(makeFont(n.families, px));
         double widest = first.horizontalAdvance(n.lines.front());
@@ -808,17 +845,18 @@ QImage copyrightPicture(const Notice& n) {
 
 std::vector<Notice> notices() {
     return {
-        {"english", {"Carlito", "DejaVu Sans"},
-         {QString::fromUtf8("Copyright \u00A9 2026"), "Orvanta Software Works.", "All rights reserved."},
-         "EN"},
-        {"chinese", {"Noto Sans CJK SC"},
+        {"english",
+         {"Carlito", "DejaVu Sans"},
+         {QString::fromUtf8("Copyright \u00A9 2026"), "Orvanta Software Works.",
+          "All rights reserved."}},
+        {"chinese",
+         {"Noto Sans CJK SC"},
          {QString::fromUtf8("版权所有 © 2026"), QString::fromUtf8("Orvanta Software Works。"),
-          QString::fromUtf8("保留所有权利。")},
-         "ZH"},
-        {"bengali", {"Noto Sans Bengali", "Noto Sans"},
+          QString::fromUtf8("保留所有权利。")}},
+        {"bengali",
+         {"Noto Sans Bengali", "Noto Sans"},
          {QString::fromUtf8("কপিরাইট © ২০২৬"), QString::fromUtf8("অরভান্তা সফটওয়্যার ওয়ার্কস।"),
-          QString::fromUtf8("সর্বস্বত্ব সংরক্ষিত।")},
-         "BN"},
+          QString::fromUtf8("সর্বস্বত্ব সংরক্ষিত।")}},
     };
 }
 
@@ -828,18 +866,20 @@ std::vector<Notice> notices() {
 std::vector<Theme> dictionaryThemes() {
     return {
         {"form1", "Orvanta Abbreviation Dictionary", QColor(0x17, 0x2e, 0x56),
-         QColor(0x0a, 0x16, 0x2e), QColor(0xc9, 0xa4, 0x4c), QColor(0xf6, 0xf1, 0xe6), Motif::Book,
-         IconKind::Dictionary},
+         QColor(0x0a, 0x16, 0x2e), QColor(0xc9, 0xa4, 0x4c), QColor(0xf6, 0xf1, 0xe6),
+         QColor(0xc9, 0xa4, 0x4c), Motif::Book, IconKind::Dictionary},
         {"form2", "Orvanta Computer Abbreviation", QColor(0x0f, 0x42, 0x4a),
          QColor(0x06, 0x22, 0x28), QColor(0x3f, 0xb8, 0xaf), QColor(0xee, 0xf5, 0xf3),
-         Motif::Circuit, IconKind::Dictionary},
+         QColor(0x3f, 0xb8, 0xaf), Motif::Circuit, IconKind::Dictionary},
         {"form3", "Orvanta Hardware Abbreviation", QColor(0x34, 0x3b, 0x45),
-         QColor(0x17, 0x1a, 0x20), QColor(0xe0, 0x8a, 0x2c), QColor(0xf4, 0xf1, 0xec), Motif::Gear,
-         IconKind::Dictionary},
+         QColor(0x17, 0x1a, 0x20), QColor(0xe0, 0x8a, 0x2c), QColor(0xf4, 0xf1, 0xec),
+         QColor(0xe0, 0x8a, 0x2c), Motif::Gear, IconKind::Dictionary},
         {"form4", "Bangladesh Abbreviation", QColor(0x0b, 0x4d, 0x35), QColor(0x05, 0x28, 0x1b),
-         QColor(0xe2, 0x3b, 0x45), QColor(0xef, 0xf5, 0xee), Motif::Delta, IconKind::Dictionary},
+         QColor(0xe2, 0x3b, 0x45), QColor(0xef, 0xf5, 0xee), QColor(0x2e, 0x8b, 0x57), Motif::Delta,
+         IconKind::Dictionary},
         {"form5", "International Abbreviation", QColor(0x3b, 0x25, 0x66), QColor(0x1c, 0x10, 0x36),
-         QColor(0x9a, 0x86, 0xe6), QColor(0xf3, 0xf1, 0xf8), Motif::Globe, IconKind::Dictionary},
+         QColor(0x9a, 0x86, 0xe6), QColor(0xf3, 0xf1, 0xf8), QColor(0x9a, 0x86, 0xe6), Motif::Globe,
+         IconKind::Dictionary},
     };
 }
 
@@ -847,13 +887,13 @@ std::vector<Theme> infoThemes() {
     const QColor left(0x1d, 0x2d, 0x48), right(0x0c, 0x15, 0x26);
     return {
         {"form6", "Orvanta Help", left, right, QColor(0xc9, 0xa4, 0x4c), QColor(0xf6, 0xf2, 0xe8),
-         Motif::Question, IconKind::Help},
+         QColor(0xc9, 0xa4, 0x4c), Motif::Question, IconKind::Help},
         {"form7", "Help", left, right, QColor(0x3f, 0xb8, 0xaf), QColor(0xf1, 0xf5, 0xf3),
-         Motif::Envelope, IconKind::Help},
+         QColor(0x3f, 0xb8, 0xaf), Motif::Envelope, IconKind::Help},
         {"form8", "Copyright", left, right, QColor(0xb8, 0x3a, 0x3a), QColor(0xf7, 0xf1, 0xec),
-         Motif::Seal, IconKind::Copyright},
+         QColor(0xc9, 0xa4, 0x4c), Motif::Seal, IconKind::Copyright},
         {"form9", "About", left, right, QColor(0x5b, 0x93, 0xe0), QColor(0xf0, 0xf3, 0xf8),
-         Motif::Info, IconKind::About},
+         QColor(0x5b, 0x93, 0xe0), Motif::Info, IconKind::About},
     };
 }
 
@@ -937,7 +977,8 @@ int generate(const QString& outDir) {
     bool ok = true;
     quint32 seed = 101;
     for (const Theme& t : dictionaryThemes())
-        ok &= saveJpeg(dictionaryBackground(t, seed++), dir.filePath("backgrounds/" + t.file + ".jpg"));
+        ok &= saveJpeg(dictionaryBackground(t, seed++),
+                       dir.filePath("backgrounds/" + t.file + ".jpg"));
     for (const Theme& t : infoThemes())
         ok &= saveJpeg(infoBackground(t, seed++), dir.filePath("backgrounds/" + t.file + ".jpg"));
     ok &= saveJpeg(lockBackground(seed++), dir.filePath("backgrounds/form10.jpg"));
@@ -993,8 +1034,10 @@ int check(const QString& outDir) {
         QSize size;
     };
     std::vector<Expect> jpegs;
-    for (int i = 1; i <= 5; ++i) jpegs.push_back({QString("backgrounds/form%1.jpg").arg(i), {551, 514}});
-    for (int i = 6; i <= 9; ++i) jpegs.push_back({QString("backgrounds/form%1.jpg").arg(i), {305, 358}});
+    for (int i = 1; i <= 5; ++i)
+        jpegs.push_back({QString("backgrounds/form%1.jpg").arg(i), {551, 514}});
+    for (int i = 6; i <= 9; ++i)
+        jpegs.push_back({QString("backgrounds/form%1.jpg").arg(i), {305, 358}});
     jpegs.push_back({"backgrounds/form10.jpg", {558, 522}});
     for (const Notice& n : notices()) jpegs.push_back({"copyright/" + n.file + ".jpg", {246, 109}});
 
@@ -1032,7 +1075,8 @@ int check(const QString& outDir) {
         const QRgb expected = renderIcon(i.kind, 64).pixel(32, 12);
         const QRgb got = img.pixel(32, 12);
         if (std::abs(qRed(expected) - qRed(got)) + std::abs(qGreen(expected) - qGreen(got)) +
-                std::abs(qBlue(expected) - qBlue(got)) > 24)
+                std::abs(qBlue(expected) - qBlue(got)) >
+            24)
             fail(path + " colours are off after palette reduction");
         const QIcon icon(path);
         if (icon.isNull() || !icon.availableSizes().contains(QSize(64, 64)))
@@ -1072,8 +1116,8 @@ void mockBox(QPainter& p, const QRectF& r, const QString& text = {}) {
 
 void mockTitleLabels(QPainter& p, bool withLock, int minLeft, int closeLeft) {
     const QStringList sans{"DejaVu Sans"};
-    mockLabel(p, tw(minLeft, 30, 255, 330), "_", 12, false, Qt::white, Qt::AlignLeft,
-              QFont::Normal, sans);
+    mockLabel(p, tw(minLeft, 30, 255, 330), "_", 12, false, Qt::white, Qt::AlignLeft, QFont::Normal,
+              sans);
     if (withLock)
         mockLabel(p, tw(7480, 75, 375, 375), "L", 12, false, Qt::white, Qt::AlignLeft,
                   QFont::Normal, sans);
@@ -1110,8 +1154,8 @@ QImage mockDictionary(const QImage& bg, int form, bool home) {
     mockLabel(p, tw(hw ? 3120 : 3000, hw ? 4320 : 3480, 3015, 375),
               "Your Selected Abbreviation is:", 12, false, Qt::black);
     mockBox(p, tw(hw ? 3120 : 3000, hw ? 4680 : 3840, 3015, 405), "RAM");
-    mockLabel(p, tw(360, 6240, 5655, 375),
-              "You selected: Orvanta Computer Abbreviation Dictionary", 12, false, Qt::black);
+    mockLabel(p, tw(360, 6240, 5655, 375), "You selected: Orvanta Computer Abbreviation Dictionary",
+              12, false, Qt::black);
     p.fillRect(tw(6360, 1800 + (form - 1) * 840, 255, 255), QColor(128, 0, 0));
     return img;
 }
@@ -1122,54 +1166,63 @@ QImage mockInfo(const QImage& bg, int form, const QImage& notice) {
     p.setRenderHint(QPainter::TextAntialiasing);
     mockTitleLabels(p, false, 3770, 4120);
     switch (form) {
-    case 6:
-        for (int i = 0; i < 3; ++i)
-            mockLabel(p, tw(1320, 1320 + i * 960, 1935, 405),
-                      QStringList{"Help", "Copyright", "About"}[i], 14.25, true, Qt::white,
+        case 6:
+            for (int i = 0; i < 3; ++i)
+                mockLabel(p, tw(1320, 1320 + i * 960, 1935, 405),
+                          QStringList{"Help", "Copyright", "About"}[i], 14.25, true, Qt::white,
+                          Qt::AlignHCenter);
+            break;
+        case 7:
+            mockLabel(
+                p, tw(390, 960, 3855, 975),
+                "If you face any problem of this Orvanta Abbreviation dictionary please contact "
+                "the following number and email:",
+                12, false, Qt::black);
+            mockLabel(p, tw(405, 2040, 3495, 375), "Phone Number: +880 1700 000000", 12, false,
+                      Qt::black);
+            mockLabel(p, tw(405, 2520, 3135, 255), "Email: help@orvanta.example", 12, false,
+                      Qt::black);
+            mockLabel(p, tw(1065, 3000, 2895, 375), "support@orvanta.example", 12, false,
+                      Qt::black);
+            mockLabel(p, tw(520, 4320, 3495, 495),
+                      "Thank you for using Orvanta Abbreviation Dictionary", 9.75, false, Qt::black,
                       Qt::AlignHCenter);
-        break;
-    case 7:
-        mockLabel(p, tw(390, 960, 3855, 975),
-                  "If you face any problem of this Orvanta Abbreviation dictionary please contact "
-                  "the following number and email:",
-                  12, false, Qt::black);
-        mockLabel(p, tw(405, 2040, 3495, 375), "Phone Number: +880 1700 000000", 12, false,
-                  Qt::black);
-        mockLabel(p, tw(405, 2520, 3135, 255), "Email: help@orvanta.example", 12, false, Qt::black);
-        mockLabel(p, tw(1065, 3000, 2895, 375), "support@orvanta.example", 12, false, Qt::black);
-        mockLabel(p, tw(520, 4320, 3495, 495), "Thank you for using Orvanta Abbreviation Dictionary",
-                  9.75, false, Qt::black, Qt::AlignHCenter);
-        break;
-    case 8:
-        mockLabel(p, tw(720, 840, 2895, 375), QString::fromUtf8("\u00A9 Orvanta Software Works"), 12,
-                  false, Qt::black, Qt::AlignHCenter);
-        p.drawImage(tw(360, 1680, 3690, 1635).topLeft(), notice);
-        mockLabel(p, tw(480, 3840, 975, 255), "Language", 9.75, false, Qt::black);
-        mockLabel(p, tw(480, 4200, 975, 255), "English", 9.75, true, Qt::white, Qt::AlignHCenter);
-        mockLabel(p, tw(1800, 4200, 855, 255), "Chinese", 9.75, true, Qt::white, Qt::AlignHCenter);
-        mockLabel(p, tw(3000, 4200, 855, 255), "Bengali", 9.75, true, Qt::white, Qt::AlignHCenter);
-        break;
-    case 9: {
-        const struct {
-            int l, t, w, h;
-            const char* text;
-            bool centred;
-        } lines[] = {{720, 720, 3015, 735, "This program was designed and developed by", true},
-                     {960, 1560, 2535, 375, "A. Author", true},
-                     {1440, 1920, 1575, 375, "Founder & Owner", true},
-                     {1540, 2280, 1335, 375, "Orvanta", true},
-                     {1560, 2640, 1575, 375, "2008-2026", false},
-                     {360, 3480, 2775, 375, "Copyright \u00A9 2008-2026", false},
-                     {360, 3840, 855, 375, "Orvanta", false},
-                     {360, 4200, 2295, 375, "All rights reserved.", false},
-                     {360, 4520, 1695, 255, "Version: 2.0.0", false}};
-        for (const auto& l : lines)
-            mockLabel(p, tw(l.l, l.t, l.w, l.h), QString::fromUtf8(l.text), 12, false, Qt::black,
-                      l.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-        mockLabel(p, tw(2160, 4800, 2055, 375), "Product ID: OAD-2000", 9.75, false, Qt::black);
-        break;
-    }
-    default: break;
+            break;
+        case 8:
+            mockLabel(p, tw(720, 840, 2895, 375),
+                      QString::fromUtf8("\u00A9 Orvanta Software Works"), 12, false, Qt::black,
+                      Qt::AlignHCenter);
+            p.drawImage(tw(360, 1680, 3690, 1635).topLeft(), notice);
+            mockLabel(p, tw(480, 3840, 975, 255), "Language", 9.75, false, Qt::black);
+            mockLabel(p, tw(480, 4200, 975, 255), "English", 9.75, true, Qt::white,
+                      Qt::AlignHCenter);
+            mockLabel(p, tw(1800, 4200, 855, 255), "Chinese", 9.75, true, Qt::white,
+                      Qt::AlignHCenter);
+            mockLabel(p, tw(3000, 4200, 855, 255), "Bengali", 9.75, true, Qt::white,
+                      Qt::AlignHCenter);
+            break;
+        case 9: {
+            const struct {
+                int l, t, w, h;
+                const char* text;
+                bool centred;
+            } lines[] = {{720, 720, 3015, 735, "This program was designed and developed by", true},
+                         {960, 1560, 2535, 375, "A. Author", true},
+                         {1440, 1920, 1575, 375, "Founder & Owner", true},
+                         {1540, 2280, 1335, 375, "Orvanta", true},
+                         {1560, 2640, 1575, 375, "2008-2026", false},
+                         {360, 3480, 2775, 375, "Copyright \u00A9 2008-2026", false},
+                         {360, 3840, 855, 375, "Orvanta", false},
+                         {360, 4200, 2295, 375, "All rights reserved.", false},
+                         {360, 4520, 1695, 255, "Version: 2.0.0", false}};
+            for (const auto& l : lines)
+                mockLabel(p, tw(l.l, l.t, l.w, l.h), QString::fromUtf8(l.text), 12, false,
+                          Qt::black, l.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+            mockLabel(p, tw(2160, 4800, 2055, 375), "Product ID: OAD-2000", 9.75, false, Qt::black);
+            break;
+        }
+        default:
+            break;
     }
     return img;
 }
@@ -1187,53 +1240,59 @@ QImage mockLock(const QImage& bg) {
 int sheet(const QString& outDir, const QString& pngPath) {
     QDir dir(outDir);
     auto load = [&](const QString& rel) { return QImage(dir.filePath(rel)); };
-    const int cell = 570;
-    QImage out(cell * 4 + 20, 20 + 4 * 560 + 260, QImage::Format_RGB32);
+    const int cell = 570, rowHeight = 560;
+    QImage out(2580, 30 + 3 * rowHeight + 400 + 420, QImage::Format_RGB32);
     out.fill(QColor(0x60, 0x64, 0x6a));
     QPainter p(&out);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(uiFont(14, QFont::Bold));
-    auto place = [&](const QImage& img, int col, int row, const QString& caption) {
-        const QPoint at(10 + col * cell, 30 + row * 560);
+    auto place = [&](const QImage& img, const QPoint& at, const QString& caption) {
         p.setPen(Qt::white);
         p.drawText(at + QPoint(0, -6), caption);
         p.drawImage(at, img);
     };
-    for (int i = 1; i <= 5; ++i) {
-        const QImage bg = load(QString("backgrounds/form%1.jpg").arg(i));
-        place(bg, i - 1 < 4 ? i - 1 : 0, i - 1 < 4 ? 0 : 1, QString("form%1.jpg").arg(i));
-    }
-    place(mockDictionary(load("backgrounds/form1.jpg"), 1, true), 1, 1, "form1 home (mock)");
-    place(mockDictionary(load("backgrounds/form2.jpg"), 2, false), 2, 1, "form2 working (mock)");
-    place(mockDictionary(load("backgrounds/form3.jpg"), 3, false), 3, 1, "form3 working (mock)");
-    place(load("backgrounds/form10.jpg"), 0, 2, "form10.jpg");
-    place(mockLock(load("backgrounds/form10.jpg")), 1, 2, "form10 (mock)");
-    place(mockDictionary(load("backgrounds/form4.jpg"), 4, false), 2, 2, "form4 working (mock)");
-    place(mockDictionary(load("backgrounds/form5.jpg"), 5, false), 3, 2, "form5 working (mock)");
+    auto cellAt = [&](int col, int row) { return QPoint(10 + col * cell, 30 + row * rowHeight); };
+    for (int i = 1; i <= 4; ++i)
+        place(load(QString("backgrounds/form%1.jpg").arg(i)), cellAt(i - 1, 0),
+              QString("form%1.jpg").arg(i));
+    place(load("backgrounds/form5.jpg"), cellAt(0, 1), "form5.jpg");
+    place(mockDictionary(load("backgrounds/form1.jpg"), 1, true), cellAt(1, 1),
+          "form1 home (mock)");
+    place(mockDictionary(load("backgrounds/form2.jpg"), 2, false), cellAt(2, 1),
+          "form2 working (mock)");
+    place(mockDictionary(load("backgrounds/form3.jpg"), 3, false), cellAt(3, 1),
+          "form3 working (mock)");
+    place(load("backgrounds/form10.jpg"), cellAt(0, 2), "form10.jpg");
+    place(mockLock(load("backgrounds/form10.jpg")), cellAt(1, 2), "form10 (mock)");
+    place(mockDictionary(load("backgrounds/form4.jpg"), 4, false), cellAt(2, 2),
+          "form4 working (mock)");
+    place(mockDictionary(load("backgrounds/form5.jpg"), 5, false), cellAt(3, 2),
+          "form5 working (mock)");
+
     const QImage english = load("copyright/english.jpg");
+    const int infoTop = 30 + 3 * rowHeight;
     for (int i = 6; i <= 9; ++i) {
         const QImage bg = load(QString("backgrounds/form%1.jpg").arg(i));
-        const QPoint a(10 + (i - 6) * 640, 30 + 3 * 560);
-        p.setPen(Qt::white);
-        p.drawText(a + QPoint(0, -6), QString("form%1.jpg / mock").arg(i));
-        p.drawImage(a, bg);
-        p.drawImage(a + QPoint(315, 0), mockInfo(bg, i, english));
+        const QPoint at(10 + (i - 6) * 640, infoTop);
+        place(bg, at, QString("form%1.jpg / mock").arg(i));
+        p.drawImage(at + QPoint(315, 0), mockInfo(bg, i, english));
     }
-    const int y0 = 30 + 4 * 560 - 170;
-    const QImage chinese = load("copyright/chinese.jpg"), bengali = load("copyright/bengali.jpg");
+
+    const int lastTop = infoTop + 400;
     int x = 10;
-    for (const QImage& img : {english, chinese, bengali}) {
-        p.drawImage(x, y0 + 220, img);
-        p.drawImage(QRect(x, y0 + 340, 492, 218), img);
-        x += 500;
+    for (const char* name : {"english", "chinese", "bengali"}) {
+        const QImage img = load(QString("copyright/%1.jpg").arg(name));
+        place(img, QPoint(x, lastTop), QString("%1.jpg").arg(name));
+        p.drawImage(QRect(x, lastTop + 125, 492, 218), img);
+        x += 510;
     }
     for (size_t i = 0; i < kIcons.size(); ++i) {
         const QImage icon(dir.filePath("icons/" + kIcons[i].name + ".ico"));
-        const int ix = 10 + static_cast<int>(i) * 150;
-        p.drawImage(ix + 1600, y0 + 220, icon);
-        p.drawImage(QRect(ix + 1600, y0 + 300, 128, 128), icon);
-        p.fillRect(QRect(ix + 1670, y0 + 220, 70, 70), Qt::white);
-        p.drawImage(ix + 1673, y0 + 223, icon);
+        const QPoint at(1560 + static_cast<int>(i) * 250, lastTop);
+        place(icon, at, kIcons[i].name + ".ico");
+        p.fillRect(QRect(at + QPoint(80, 0), QSize(64, 64)), Qt::white);
+        p.drawImage(at + QPoint(80, 0), icon);
+        p.drawImage(QRect(at + QPoint(0, 90), QSize(192, 192)), icon);
     }
     p.end();
     return out.save(pngPath) ? 0 : 1;
