@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -45,6 +46,11 @@ void Form::unload() {
     if (m_unloaded) return;
     m_unloaded = true;
     hide();
+    // Until it is deleted, the window takes no more input and its timers stop:
+    // events already queued for it go nowhere, as they would for a destroyed
+    // window.
+    setEnabled(false);
+    for (QTimer* timer : findChildren<QTimer*>()) timer->stop();
     if (auto release = std::exchange(m_release, nullptr)) release();
     deleteLater();
 }

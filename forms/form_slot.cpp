@@ -19,9 +19,7 @@ void FormSet::discardAll() {
     for (FormSlotBase* slot : m_slots) {
         if (Form* form = std::exchange(slot->m_form, nullptr)) {
             form->m_release = nullptr;
-            form->m_unloaded = true;
-            form->hide();
-            form->deleteLater();
+            form->unload();
         }
     }
 }

@@ -8,8 +8,13 @@ namespace {
 
 // Qt aborts when it cannot reach a display; say what is wrong instead.
 bool displayReachable() {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platform.isEmpty()) return x11 || wayland;
+    if (platform.startsWith("xcb")) return x11;
+    if (platform.startsWith("wayland")) return wayland;
+    return true;  // offscreen, vnc, eglfs...: the platform finds its own output
 }
 
 }  // namespace

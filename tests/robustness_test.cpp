@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QProcess>
+
+#include "dictionaries/dictionary.h"
+#include "program_fixture.h"
+
+namespace {
+
+// Thousands of clicks queued before any is handled, as a user hammering the
+// dictionary buttons can produce: the first one replaces the window, and the
+// rest, queued for a window that is gone, go nowhere.
+TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
+    ui::click(program.Form1->Label1);
+    shell::DictionaryWindow& w = *program.Form1;
+    for (int i = 0; i < 3000; ++i) {
+        forms::Label& button = w.dictionaryButton(2 + i % 4);
+        QWidget* target = button.widget();
+        const QPointF at = target->rect().center();
+        const QPointF global = target->mapToGlobal(at);
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                             Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                             Qt::LeftButton, Qt::NoButton, {}));
+    }
+    ui::settle();
+    EXPECT_EQ(dictionaryWindows(), std::vector<int>{2}) << "only the first click counted";
+    EXPECT_EQ(window(2).List1.listCount(), dictionaries::dictionary(2).rowCount());
+    EXPECT_EQ(endings, 0);
+}
+
+TEST_F(ProgramTest, KeysQueuedForAnUnloadedWindowAreDropped) {
+    shell::DictionaryWindow& w = open(2);
+    QWidget* search = w.Text1.widget();
+    ui::click(w.Label10);  // locked: Form2 is unloaded but not yet deleted
+    QCoreApplication::postEvent(search, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}, "A"));
+    ui::settle();
+    EXPECT_TRUE(dictionaryWindows().empty());
+    EXPECT_TRUE(program.Form10.exists());
+}
+
+TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
+    for (int i = 0; i < 200; ++i) {
+        ui::click(program.Form1->Label10);
+        ui::click(program.Form10->Label3);
+    }
+    ui::settle();
+    EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
+    EXPECT_FALSE(program.Form10.exists());
+    EXPECT_EQ(endings, 0);
+}
+
+// Every font the windows ask for resolves to a real font that can draw the
+// texts, installed or stand-in, never to boxes.
+TEST_F(ProgramTest, EveryFontResolvesToOneThatDrawsItsText) {
+    ui::click(program.Form1->Label1);
+    for (QWidget* widget : program.Form1->findChildren<QWidget*>()) {
+        const QFontInfo info(widget->font());
+        EXPECT_FALSE(info.family().isEmpty()) << qPrintable(widget->objectName());
+        EXPECT_TRUE(QFontMetrics(widget->font()).inFont(QLatin1Char('A')))
+            << qPrintable(widget->objectName());
+    }
+    const QFont bengali = forms::resolveFont({"SutonnyMJ", 14.25}).font;
+    EXPECT_TRUE(QFontMetrics(bengali).inFontUcs4(0x0995)) << "ka";
+}
+
+#ifdef ORVANTA_BINARY
+// Without a display the program says so in one line and exits with 1.
+TEST(ProgramProcess, WithoutADisplayItFailsClearly) {
+    for (const char* platform : {"", "xcb"}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        if (*platform != '\0') env.insert("QT_QPA_PLATFORM", platform);
+        process.setProcessEnvironment(env);
+        process.start(ORVANTA_BINARY, {});
+        ASSERT_TRUE(process.waitForFinished(30000)) << platform;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << platform;
+        EXPECT_EQ(process.exitCode(), 1) << platform;
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+        EXPECT_EQ(err.count('\n'), 0) << qPrintable(err);
+        EXPECT_TRUE(err.contains("display")) << qPrintable(err);
+        EXPECT_TRUE(err.contains("QT_QPA_PLATFORM=offscreen")) << qPrintable(err);
+    }
+}
+#endif
+
+}  // namespace
