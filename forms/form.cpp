@@ -39,7 +39,10 @@ void Form::showForm() {
     }
     const bool wasShown = isVisible();
     show();
-    if (wasShown) raise();
+    // Shown again while open: bring it to the front. Platforms without a
+    // stacking order (offscreen) have nothing to raise.
+    static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (wasShown && stacks) raise();
 }
 
 void Form::unload() {
