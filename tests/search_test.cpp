@@ -116,6 +116,48 @@ TEST_F(ProgramTest, AListClickShowsTheRowAndTheSearchBoxKeepsItsText) {
     EXPECT_EQ(w.Text3.text(), "WWW");
 }
 
+TEST_F(ProgramTest, RoadOfOneRequestInTheBangladeshWindow) {
+    ui::click(program.Form1->Label4);
+    ui::settle();
+    DictionaryWindow& w = window(4);
+    ASSERT_EQ(w.List1.listCount(), 275);
+    const struct {
+        const char* key;
+        int row;
+    } steps[] = {{"K", 207}, {"P", 208}, {"M", 208}};
+    for (const auto& step : steps) {
+        ui::type(w.Text1, step.key);
+        EXPECT_EQ(w.List1.listIndex(), step.row) << step.key;
+        expectShowsSelection(w);
+    }
+    EXPECT_EQ(w.Text1.text(), "KPM");
+    EXPECT_EQ(w.Text2.text(), "Karnaphuli Paper Mills.");
+    EXPECT_EQ(w.Text3.text(), "KPM");
+    ui::clickRow(w.List1, 209);
+    EXPECT_EQ(w.Text2.text(), "Khulna Newsprint Mills.");
+    EXPECT_EQ(w.Text3.text(), "KPM");
+}
+
+TEST_F(ProgramTest, ARepeatedInternationalAbbreviationFindsItsFirstRow) {
+    DictionaryWindow& w = open(5);
+    ASSERT_EQ(w.List1.listCount(), 226);
+    struct Pair {
+        const char* abbreviation;
+        int first;
+        int second;
+    };
+    for (const Pair& p : {Pair{"ICC", 107, 119}, Pair{"SAPTA", 178, 187}, Pair{"PUK", 166, 168}}) {
+        w.Text1.setText({});
+        ui::type(w.Text1, p.abbreviation);
+        EXPECT_EQ(w.List1.listIndex(), p.first) << p.abbreviation;
+        const QString first = w.Text2.text();
+        ui::clickRow(w.List1, p.second);
+        EXPECT_EQ(w.Text3.text(), p.abbreviation);
+        EXPECT_NE(w.Text2.text(), first) << "the second row has its own text";
+        expectShowsSelection(w);
+    }
+}
+
 // --- what a user can put into the search box ---------------------------------------
 
 struct BadInput {
