@@ -29,7 +29,9 @@ struct OpenTestBase : ProgramTest {
         const auto& dictionary = dictionaries::dictionary(n);
         ASSERT_EQ(w.List1.listCount(), dictionary.rowCount());
         for (int row : {0, dictionary.rowCount() / 2, dictionary.rowCount() - 1}) {
-            if (row >= 0) EXPECT_EQ(w.List1.list(row), dictionary.abbreviation(row));
+            if (row >= 0) {
+                EXPECT_EQ(w.List1.list(row), dictionary.abbreviation(row));
+            }
         }
         EXPECT_EQ(w.List1.listIndex(), -1);
         EXPECT_TRUE(w.Text1.text().isEmpty());
@@ -40,7 +42,9 @@ struct OpenTestBase : ProgramTest {
         for (const forms::Control* c : working) {
             EXPECT_TRUE(c->widget()->isVisible()) << qPrintable(c->name());
         }
-        if (w.titleLabel) EXPECT_FALSE(w.titleLabel->widget()->isVisible());
+        if (w.titleLabel) {
+            EXPECT_FALSE(w.titleLabel->widget()->isVisible());
+        }
         EXPECT_EQ(endings, 0);
     }
 };

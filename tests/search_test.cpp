@@ -32,7 +32,9 @@ TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     EXPECT_EQ(w.List1.listIndex(), c.row);
     EXPECT_EQ(w.Text3.text(), QString::fromUtf8(c.selectedText));
     expectShowsSelection(w);
-    if (c.row >= 0) EXPECT_FALSE(w.Text2.text().isEmpty());
+    if (c.row >= 0) {
+        EXPECT_FALSE(w.Text2.text().isEmpty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     type(program.Form1->Text1, "TESOL");
     save(*program.Form1, "form1_search");
 
-    const char* searches[] = {"", "ASCII", "Hard Disk", "BARD", "UNESCO"};
+    const char* searches[] = {"", "ASCII", "CCITT", "BARD", "UNESCO"};
     const char* names[] = {"", "form2_computer", "form3_hardware", "form4_bangladesh",
                            "form5_international"};
     for (int n = 2; n <= 5; ++n) {
