@@ -10,7 +10,8 @@ if ! command -v strace >/dev/null; then
 fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-QT_QPA_PLATFORM=offscreen strace -f -qq -o "$log" \
+# LeakSanitizer cannot run under ptrace.
+ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen strace -f -qq -o "$log" \
     -e trace=open,openat,creat,rename,renameat,renameat2,unlink,unlinkat,mkdir,mkdirat,socket,connect \
     "$session_test" --gtest_filter='Seeds/RandomSession.*/0' >/dev/null 2>&1
 
