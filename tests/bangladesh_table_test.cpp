@@ -247,7 +247,8 @@ TEST_P(BangladeshQuotedRow, HoldsItsTextExactly) {
     EXPECT_EQ(rows[quoted.row].elaboration, quoted.elaboration);
 }
 
-INSTANTIATE_TEST_SUITE_P(TellingRows, BangladeshQuotedRow, testing::ValuesIn(kQuotedRows));
+INSTANTIATE_TEST_SUITE_P(TellingRows, BangladeshQuotedRow, testing::ValuesIn(kQuotedRows),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 TEST(BangladeshTable, FirstAndLastAbbreviations) {
     const auto rows = bangladeshRows();

@@ -58,7 +58,8 @@ TEST_P(ComputerQuotedRow, HoldsItsExactTexts) {
     EXPECT_EQ(rows[expected.row].elaboration, expected.elaboration);
 }
 
-INSTANTIATE_TEST_SUITE_P(ComputerTable, ComputerQuotedRow, testing::ValuesIn(kQuotedRows));
+INSTANTIATE_TEST_SUITE_P(ComputerTable, ComputerQuotedRow, testing::ValuesIn(kQuotedRows),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 

@@ -212,7 +212,8 @@ TEST_P(InternationalQuotedRow, HoldsItsTextExactly) {
     EXPECT_EQ(readsAbbreviation(quoted.abbreviation, quoted.elaboration), quoted.reads);
 }
 
-INSTANTIATE_TEST_SUITE_P(TellingRows, InternationalQuotedRow, testing::ValuesIn(kQuotedRows));
+INSTANTIATE_TEST_SUITE_P(TellingRows, InternationalQuotedRow, testing::ValuesIn(kQuotedRows),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 TEST(InternationalTable, FirstAndLastAbbreviations) {
     const auto rows = internationalRows();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -61,7 +63,8 @@ TEST_P(OxfordQuotedRow, HoldsItsExactTexts) {
     EXPECT_EQ(rows[expected.row].elaboration, expected.elaboration);
 }
 
-INSTANTIATE_TEST_SUITE_P(OxfordTable, OxfordQuotedRow, testing::ValuesIn(kQuotedRows));
+INSTANTIATE_TEST_SUITE_P(OxfordTable, OxfordQuotedRow, testing::ValuesIn(kQuotedRows),
+                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 // First row whose abbreviation begins with the prefix, ignoring case, as the search box finds it.
 int firstRowStartingWith(std::string_view prefix) {
