@@ -41,8 +41,8 @@ bool isInstalled(const QString& family) {
     const QString key = family.toLower();
     auto it = known.constFind(key);
     if (it != known.constEnd()) return *it;
-    const bool installed = QFontDatabase::hasFamily(family) &&
-                           QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    static const QStringList families = QFontDatabase::families();
+    const bool installed = families.contains(family, Qt::CaseInsensitive);
     known.insert(key, installed);
     return installed;
 }

@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -15,14 +17,36 @@
 
 namespace forms {
 
+namespace {
+
+// Windows are created again and again (every dictionary switch, every lock);
+// their pictures and icons are decoded once.
+QPixmap picture(const QString& path) {
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap = QPixmap(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+QIcon icon(const QString& path) {
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(path);
+    if (it == icons.end()) it = icons.insert(path, QIcon(path));
+    return *it;
+}
+
+}  // namespace
+
 Form::Form(const FormFrame& frame) : QWidget(nullptr), m_frame(frame) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(frame.caption);
-    if (!frame.icon.isEmpty()) setWindowIcon(QIcon(frame.icon));
+    if (!frame.icon.isEmpty()) setWindowIcon(icon(frame.icon));
     setFixedSize(pixels(frame.widthTwips), pixels(frame.heightTwips));
-    if (!frame.picture.isEmpty()) m_picture = QPixmap(frame.picture);
+    if (!frame.picture.isEmpty()) m_picture = picture(frame.picture);
     setAutoFillBackground(true);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
