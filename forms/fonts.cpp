@@ -1,7 +1,7 @@
 #include "forms/fonts.h"
 
 #include <QFontDatabase>
-#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 namespace forms {
@@ -37,14 +37,12 @@ const StandIn* findStandIn(const QString& family) {
 }  // namespace
 
 bool isInstalled(const QString& family) {
-    static QHash<QString, bool> known;
-    const QString key = family.toLower();
-    auto it = known.constFind(key);
-    if (it != known.constEnd()) return *it;
-    static const QStringList families = QFontDatabase::families();
-    const bool installed = families.contains(family, Qt::CaseInsensitive);
-    known.insert(key, installed);
-    return installed;
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString& name : QFontDatabase::families()) names.insert(name.toLower());
+        return names;
+    }();
+    return installed.contains(family.toLower());
 }
 
 ResolvedFont resolveFont(const FontRequest& request) {

@@ -12,22 +12,29 @@
 #include <vector>
 
 #include "dictionaries/row.h"
+#include "table_checks.h"
 
 namespace {
 
 using dictionaries::bangladeshRows;
 using dictionaries::Row;
+using table_checks::contains;
+using table_checks::repeated;
+using table_checks::rowsBy;
+
+template <typename Predicate>
+std::vector<int> rowsWhere(Predicate predicate) {
+    return table_checks::rowsWhere(bangladeshRows(), predicate);
+}
+
+int firstRowStartingWith(std::string_view text) {
+    return table_checks::firstRowStartingWith(bangladeshRows(), text);
+}
 
 constexpr std::size_t kRowCount = 275;
 
 // Rows whose elaboration is known to the letter; everything else is checked by its properties.
-struct QuotedRow {
-    int row;
-    std::string_view abbreviation;
-    std::string_view elaboration;
-};
-
-void PrintTo(const QuotedRow& quoted, std::ostream* os) { *os << "row " << quoted.row; }
+using table_checks::QuotedRow;
 
 constexpr QuotedRow kQuotedRows[] = {
     {0, "ADP", "Annual Developement Programme."},
@@ -200,34 +207,6 @@ bool isQuoted(int row) {
                        [row](const QuotedRow& quoted) { return quoted.row == row; });
 }
 
-// The list's search: the first row, in row order, whose abbreviation begins with the text,
-// regardless of case; -1 when none does.
-int firstRowStartingWith(std::string_view text) {
-    const auto rows = bangladeshRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (lower(rows[r].abbreviation.substr(0, text.size())) == lower(text)) {
-            return static_cast<int>(r);
-        }
-    }
-    return -1;
-}
-
-template <typename Predicate>
-std::vector<int> rowsWhere(Predicate predicate) {
-    std::vector<int> result;
-    const auto rows = bangladeshRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (predicate(rows[r])) {
-            result.push_back(static_cast<int>(r));
-        }
-    }
-    return result;
-}
-
-bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
-}
-
 TEST(BangladeshTable, HasAllRowsWithNoEmptyText) {
     const auto rows = bangladeshRows();
     ASSERT_EQ(rows.size(), kRowCount);
@@ -263,41 +242,25 @@ TEST(BangladeshTable, FirstAndLastAbbreviations) {
 }
 
 TEST(BangladeshTable, ExactlyTheFivePairsShareAText) {
-    std::map<std::string_view, std::vector<int>> rowsByText;
-    const auto rows = bangladeshRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        rowsByText[rows[r].elaboration].push_back(static_cast<int>(r));
-    }
+    const auto rowsByText = rowsBy(bangladeshRows(), &Row::elaboration);
     EXPECT_EQ(rowsByText.size(), 270u);
     std::set<std::vector<int>> shared;
-    for (const auto& [text, group] : rowsByText) {
-        if (group.size() > 1) {
-            shared.insert(group);
-        }
-    }
+    for (const auto& [text, group] : repeated(rowsByText)) shared.insert(group);
     const std::set<std::vector<int>> expected = {
         {19, 70}, {33, 41}, {40, 42}, {185, 200}, {239, 244}};
     EXPECT_EQ(shared, expected);
 }
 
 TEST(BangladeshTable, TwelveAbbreviationsOccurTwice) {
-    std::map<std::string_view, std::vector<int>> rowsByAbbreviation;
     const auto rows = bangladeshRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        rowsByAbbreviation[rows[r].abbreviation].push_back(static_cast<int>(r));
-    }
+    const auto rowsByAbbreviation = rowsBy(rows, &Row::abbreviation);
     EXPECT_EQ(rowsByAbbreviation.size(), 263u);
-    std::map<std::string_view, std::vector<int>> repeated;
-    for (const auto& [abbreviation, group] : rowsByAbbreviation) {
-        if (group.size() > 1) {
-            repeated[abbreviation] = group;
-        }
-    }
+    const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
         {"BCIC", {9, 49}},  {"BFDC", {10, 74}},  {"BAU", {12, 44}},   {"BWDB", {19, 70}},
         {"BMA", {22, 23}},  {"BARD", {33, 41}},  {"BSC", {57, 99}},   {"DMP", {130, 139}},
         {"FRI", {166, 171}}, {"KPM", {208, 209}}, {"NSI", {224, 235}}, {"PIB", {239, 244}}};
-    EXPECT_EQ(repeated, expected);
+    EXPECT_EQ(repeatedAbbreviations, expected);
 
     const std::set<std::string_view> sameText = {"BWDB", "BARD", "PIB"};
     for (const auto& [abbreviation, group] : expected) {

@@ -11,19 +11,21 @@
 #include <vector>
 
 #include "dictionaries/row.h"
+#include "table_checks.h"
 
 namespace {
 
 using dictionaries::computerRows;
 using dictionaries::Row;
+using table_checks::abbreviationFingerprint;
+
+int firstRowStartingWith(std::string_view prefix) {
+    return table_checks::firstRowStartingWith(computerRows(), prefix);
+}
 
 constexpr int kRowCount = 96;
 
-struct QuotedRow {
-    int row;
-    std::string_view abbreviation;
-    std::string_view elaboration;
-};
+using table_checks::QuotedRow;
 
 // Rows whose elaboration is fixed word for word, misspellings and capitals included.
 constexpr QuotedRow kQuotedRows[] = {
@@ -67,31 +69,6 @@ std::string lowered(std::string_view text) {
     std::string result(text);
     std::transform(result.begin(), result.end(), result.begin(), lower);
     return result;
-}
-
-// First row whose abbreviation begins with the prefix, ignoring case, as the search box finds it.
-int firstRowStartingWith(std::string_view prefix) {
-    const auto rows = computerRows();
-    const std::string wanted = lowered(prefix);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (lowered(rows[i].abbreviation).starts_with(wanted)) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-// FNV-1a over every abbreviation followed by a line feed, in row order. The list shows these
-// texts exactly, so any changed, lost, added or reordered abbreviation changes the value.
-std::uint64_t abbreviationFingerprint(std::span<const Row> rows) {
-    std::uint64_t hash = 0xcbf29ce484222325u;
-    for (const Row& row : rows) {
-        for (char c : row.abbreviation) {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
-        }
-        hash = (hash ^ static_cast<unsigned char>('\n')) * 0x100000001b3u;
-    }
-    return hash;
 }
 
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }

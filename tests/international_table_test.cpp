@@ -13,11 +13,24 @@
 #include <vector>
 
 #include "dictionaries/row.h"
+#include "table_checks.h"
 
 namespace {
 
 using dictionaries::internationalRows;
 using dictionaries::Row;
+using table_checks::contains;
+using table_checks::repeated;
+using table_checks::rowsBy;
+
+template <typename Predicate>
+std::vector<int> rowsWhere(Predicate predicate) {
+    return table_checks::rowsWhere(internationalRows(), predicate);
+}
+
+int firstRowStartingWith(std::string_view text) {
+    return table_checks::firstRowStartingWith(internationalRows(), text);
+}
 
 constexpr std::size_t kRowCount = 226;
 
@@ -100,14 +113,6 @@ bool isTellingRow(int row) {
                        [row](const QuotedRow& quoted) { return quoted.row == row; });
 }
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result) {
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    }
-    return result;
-}
-
 // Whether the abbreviation's letters (its "." and "&" not counted) can be read, in order, as
 // beginnings of successive words of the text outside parentheses: each word used gives one or
 // more of its first letters, and words may be passed over.
@@ -158,38 +163,12 @@ bool readsAbbreviation(std::string_view abbreviation, std::string_view text) {
     return canRead[0][0];
 }
 
-int firstRowStartingWith(std::string_view text) {
-    const auto rows = internationalRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (upper(rows[r].abbreviation.substr(0, text.size())) == upper(text)) {
-            return static_cast<int>(r);
-        }
-    }
-    return -1;
-}
-
-template <typename Predicate>
-std::vector<int> rowsWhere(Predicate predicate) {
-    std::vector<int> result;
-    const auto rows = internationalRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (predicate(rows[r])) {
-            result.push_back(static_cast<int>(r));
-        }
-    }
-    return result;
-}
-
 std::vector<int> rowsWithWord(const std::string& word) {
     const std::regex pattern("\\b" + word + "\\b");
     return rowsWhere([&pattern](const Row& row) {
         const std::string text(row.elaboration);
         return std::regex_search(text, pattern);
     });
-}
-
-bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
 }
 
 TEST(InternationalTable, HasAllRowsWithNoEmptyText) {
@@ -228,41 +207,25 @@ TEST(InternationalTable, FirstAndLastAbbreviations) {
 }
 
 TEST(InternationalTable, ExactlyTheFivePairsShareAText) {
-    std::map<std::string_view, std::vector<int>> rowsByText;
-    const auto rows = internationalRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        rowsByText[rows[r].elaboration].push_back(static_cast<int>(r));
-    }
+    const auto rowsByText = rowsBy(internationalRows(), &Row::elaboration);
     EXPECT_EQ(rowsByText.size(), 221u);
     std::set<std::vector<int>> shared;
-    for (const auto& [text, group] : rowsByText) {
-        if (group.size() > 1) {
-            shared.insert(group);
-        }
-    }
+    for (const auto& [text, group] : repeated(rowsByText)) shared.insert(group);
     const std::set<std::vector<int>> expected = {
         {63, 70}, {99, 112}, {193, 196}, {207, 210}, {217, 223}};
     EXPECT_EQ(shared, expected);
 }
 
 TEST(InternationalTable, TenAbbreviationsOccurTwice) {
-    std::map<std::string_view, std::vector<int>> rowsByAbbreviation;
     const auto rows = internationalRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        rowsByAbbreviation[rows[r].abbreviation].push_back(static_cast<int>(r));
-    }
+    const auto rowsByAbbreviation = rowsBy(rows, &Row::abbreviation);
     EXPECT_EQ(rowsByAbbreviation.size(), 216u);
-    std::map<std::string_view, std::vector<int>> repeated;
-    for (const auto& [abbreviation, group] : rowsByAbbreviation) {
-        if (group.size() > 1) {
-            repeated[abbreviation] = group;
-        }
-    }
+    const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
         {"EFTA", {63, 70}},   {"IRRI", {99, 112}},   {"TWA", {193, 196}}, {"UNESCO", {207, 210}},
         {"WPC", {217, 223}},  {"FRCP", {78, 80}},    {"ICAO", {94, 106}}, {"ICC", {107, 119}},
         {"PUK", {166, 168}},  {"SAPTA", {178, 187}}};
-    EXPECT_EQ(repeated, expected);
+    EXPECT_EQ(repeatedAbbreviations, expected);
 
     const std::set<std::string_view> sameText = {"EFTA", "IRRI", "TWA", "UNESCO", "WPC"};
     for (const auto& [abbreviation, group] : expected) {

@@ -12,19 +12,23 @@
 #include <vector>
 
 #include "dictionaries/row.h"
+#include "table_checks.h"
 
 namespace {
 
 using dictionaries::oxfordRows;
 using dictionaries::Row;
+using table_checks::abbreviationFingerprint;
+using table_checks::repeated;
+using table_checks::rowsBy;
+
+int firstRowStartingWith(std::string_view prefix) {
+    return table_checks::firstRowStartingWith(oxfordRows(), prefix);
+}
 
 constexpr int kRowCount = 440;
 
-struct QuotedRow {
-    int row;
-    std::string_view abbreviation;
-    std::string_view elaboration;
-};
+using table_checks::QuotedRow;
 
 // Rows whose elaboration is fixed word for word, typos and blanks included.
 constexpr QuotedRow kQuotedRows[] = {
@@ -66,39 +70,6 @@ TEST_P(OxfordQuotedRow, HoldsItsExactTexts) {
 INSTANTIATE_TEST_SUITE_P(OxfordTable, OxfordQuotedRow, testing::ValuesIn(kQuotedRows),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
-// First row whose abbreviation begins with the prefix, ignoring case, as the search box finds it.
-int firstRowStartingWith(std::string_view prefix) {
-    const auto rows = oxfordRows();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string_view text = rows[i].abbreviation;
-        if (text.size() < prefix.size()) {
-            continue;
-        }
-        const bool match = std::equal(prefix.begin(), prefix.end(), text.begin(),
-                                      [](char a, char b) {
-                                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                                 std::tolower(static_cast<unsigned char>(b));
-                                      });
-        if (match) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-// FNV-1a over every abbreviation followed by a line feed, in row order. The list shows these
-// texts exactly, so any changed, lost, added or reordered abbreviation changes the value.
-std::uint64_t abbreviationFingerprint(std::span<const Row> rows) {
-    std::uint64_t hash = 0xcbf29ce484222325u;
-    for (const Row& row : rows) {
-        for (char c : row.abbreviation) {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
-        }
-        hash = (hash ^ static_cast<unsigned char>('\n')) * 0x100000001b3u;
-    }
-    return hash;
-}
-
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool isAllowedChar(char c) {
@@ -129,30 +100,16 @@ TEST(OxfordTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
 }
 
 TEST(OxfordTable, OnlyAcAndEsolRepeatAsAbbreviations) {
-    const auto rows = oxfordRows();
-    std::map<std::string_view, std::vector<int>> rowsByText;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        rowsByText[rows[i].abbreviation].push_back(static_cast<int>(i));
-    }
-    std::map<std::string_view, std::vector<int>> repeated;
-    for (const auto& [text, where] : rowsByText) {
-        if (where.size() > 1) {
-            repeated[text] = where;
-        }
-    }
+    const auto repeatedAbbreviations = repeated(rowsBy(oxfordRows(), &Row::abbreviation));
     const std::map<std::string_view, std::vector<int>> expected = {
         {"AC", {8, 9}},
         {"ESOL", {118, 119}},
     };
-    EXPECT_EQ(repeated, expected);
+    EXPECT_EQ(repeatedAbbreviations, expected);
 }
 
 TEST(OxfordTable, OnlyRows100And295ShareAnElaboration) {
-    const auto rows = oxfordRows();
-    std::map<std::string_view, std::vector<int>> rowsByText;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        rowsByText[rows[i].elaboration].push_back(static_cast<int>(i));
-    }
+    auto rowsByText = rowsBy(oxfordRows(), &Row::elaboration);
     EXPECT_EQ(rowsByText.size(), kRowCount - 1);
     EXPECT_EQ(rowsByText["Doctor of Philosophy"], (std::vector<int>{100, 295}));
 }

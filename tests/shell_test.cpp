@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"

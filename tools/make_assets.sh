@@ -16,24 +16,8 @@ if [[ ${1:-} == "--sheet" ]]; then
     sheet=${2:?"--sheet needs a PNG path"}
 fi
 
-packages=(
-    g++ pkg-config qt6-base-dev
+bash "$root/tools/setup.sh" g++ pkg-config qt6-base-dev \
     fonts-crosextra-carlito fonts-noto-core fonts-noto-cjk fonts-texgyre fonts-dejavu-core
-)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "make_assets: installing ${missing[*]}"
-    sudo=""
-    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 mkdir -p "$build_dir"
 binary="$build_dir/make_assets"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, only the Debian packages that this machine lacks for
-# building, testing and running the dictionary. Quick when all are present.
+# building, testing and running the dictionary, or only those named on the
+# command line. Quick when all are present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-dejavu-core
     strace
 )
+if (($#)); then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do
