@@ -1,20 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <set>
 
 #include "bangla/bangla.h"
 #include "dictionaries/dictionary.h"
+#include "dictionaries/hardware_rules.h"
 #include "forms/fonts.h"
 #include "forms/list_box.h"
 #include "program_fixture.h"
 
 namespace {
 
-const dictionaries::Dictionary& hardware() { return dictionaries::dictionary(3); }
+const dictionaries::Dictionary& hardware() {
+    return dictionaries::dictionary(3);
+}
 
-QString elaboration(int row) { return hardware().elaboration(static_cast<std::int16_t>(row)); }
+QString elaboration(int row) {
+    return hardware().elaboration(static_cast<std::int16_t>(row));
+}
+
+namespace rules = dictionaries::hardware_rules;
+
+std::string codePoint(char16_t c) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+    return buffer;
+}
 
 TEST(HardwareTable, AbbreviationColumn) {
     ASSERT_EQ(hardware().rowCount(), 764);
@@ -42,11 +59,15 @@ TEST(HardwareTable, AbbreviationColumn) {
 }
 
 TEST(HardwareTable, ElaborationColumnRules) {
-    const std::set<int> leadingBlank{99, 199};
-    const std::set<int> trailingBlank{34, 63, 153, 175, 402, 592, 596, 662, 715, 751, 761};
-    const std::set<int> blankRuns{4,   10,  16,  49,  55,  90,  108, 128, 178,
-                                  182, 183, 186, 218, 262, 391, 451, 453, 454,
-                                  455, 458, 502, 511, 516, 531, 549, 734};
+    const std::set<int> leadingBlank(rules::kRowsWithLeadingBlank.begin(),
+                                     rules::kRowsWithLeadingBlank.end());
+    const std::set<int> trailingBlank(rules::kRowsWithTrailingBlank.begin(),
+                                      rules::kRowsWithTrailingBlank.end());
+    std::set<int> blankRuns;
+    for (const rules::BlankRuns& entry : rules::kRowsWithBlankRuns) blankRuns.insert(entry.row);
+    ASSERT_EQ(leadingBlank.size(), 2u);
+    ASSERT_EQ(trailingBlank.size(), 11u);
+    ASSERT_EQ(blankRuns.size(), 26u);
     std::map<QString, std::vector<int>> texts;
     qsizetype total = 0;
     for (int row = 0; row < 764; ++row) {
@@ -92,16 +113,83 @@ TEST(HardwareTable, QuotedRowsAreExact) {
         {650, "GKwU wW¯‹ ,dvBj A_ev WKz‡g›U †hLvb †_‡K Z_¨ gyf A_ev Kwc Kiv n‡q‡Q|"},
         {320, "nvW©wW¯‹ WªvB‡fi Ask we‡kl †hLv‡b ‡WUv †÷vi Kivi Rb¨ e¨envi Kiv nq|"},
         {592, "GKwU †cªv‡mmi hv wbw`©ó msL¨K G¨v‡m¤^wj †j½y‡qR wPwýZ Ki‡Z cv‡i| "},
-        {531, "‡cv‡U©ej KgwcDUvi                      (G wc.wm.Gg.wm.AvB.G) KvW© emv‡bvi møU _v‡K|"},
+        {531,
+         "‡cv‡U©ej KgwcDUvi                      (G wc.wm.Gg.wm.AvB.G) KvW© emv‡bvi møU _v‡K|"},
         {454, "cwigv‡ci GKwU GKK  hv GK wgUv‡ii GK wgwjqb fv‡Mi GK fvM †K eySvq|"},
     };
-    for (const auto& [row, text] : quoted) EXPECT_EQ(elaboration(row), QString::fromUtf8(text)) << row;
+    for (const auto& [row, text] : quoted)
+        EXPECT_EQ(elaboration(row), QString::fromUtf8(text)) << row;
     EXPECT_NE(elaboration(443), elaboration(444));
     EXPECT_NE(elaboration(650), elaboration(651));
     EXPECT_TRUE(elaboration(0).startsWith("Wm, DB‡ÛvR"));
     EXPECT_TRUE(elaboration(763).startsWith("(†RU.AvB.Gd)"));
     EXPECT_TRUE(elaboration(99).startsWith(" (Kbmvj"));
     for (int row : {-32768, -2, -1, 764, 32767}) EXPECT_TRUE(elaboration(row).isEmpty()) << row;
+}
+
+// The character set of the elaborations: printable ASCII but the double quote
+// and the apostrophe, Latin-1 from U+00A1, and seventeen characters that reach
+// the font as other Windows-1252 bytes. The rest of Windows-1252 is not in it.
+TEST(HardwareTable, TextFormCharacterSet) {
+    const char16_t beyondLatin1[] = {0x0152, 0x0153, 0x0160, 0x0161, 0x02C6, 0x2018,
+                                     0x2019, 0x201A, 0x201D, 0x201E, 0x2020, 0x2021,
+                                     0x2026, 0x2030, 0x2039, 0x203A, 0x2122};
+    int ascii = 0;
+    int latin1 = 0;
+    int beyond = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (!rules::isTextFormCharacter(static_cast<char16_t>(c))) continue;
+        if (c < 0x80) {
+            ++ascii;
+        } else if (c <= 0xFF) {
+            ++latin1;
+        } else {
+            ++beyond;
+        }
+    }
+    EXPECT_EQ(ascii, 95 - 2);
+    EXPECT_EQ(latin1, 0xFF - 0xA1 + 1);
+    EXPECT_EQ(beyond, 17);
+    for (char16_t c : beyondLatin1) EXPECT_TRUE(rules::isTextFormCharacter(c)) << codePoint(c);
+    // U+0192 is what the layout writes for the vowel sign of রূ.
+    for (char16_t c :
+         {u'"', u'\'', u'\t', u'\n', u'\x7F', u'\u00A0', u'\u0192', u'\u20AC', u'\u017D', u'\u017E',
+          u'\u0178', u'\u201C', u'\u2022', u'\u2013', u'\u2014', u'\u02DC'}) {
+        EXPECT_FALSE(rules::isTextFormCharacter(c)) << codePoint(c);
+    }
+}
+
+TEST(HardwareTable, EveryElaborationUsesOnlyTheTextFormCharacters) {
+    for (int row = 0; row < 764; ++row) {
+        for (QChar c : elaboration(row)) {
+            if (!rules::isTextFormCharacter(c.unicode())) {
+                ADD_FAILURE() << "row " << row << " (" << hardware().abbreviation(row).toStdString()
+                              << ") holds " << codePoint(c.unicode())
+                              << ", which is not in the text form";
+            }
+        }
+    }
+}
+
+// The rules the generator holds the row files to, over the table as built.
+TEST(HardwareTable, EveryRowKeepsTheRowRules) {
+    const auto table = dictionaries::hardwareRows();
+    ASSERT_EQ(static_cast<int>(table.size()), rules::kRowCount);
+    std::vector<QString> texts;
+    for (int row = 0; row < rules::kRowCount; ++row) texts.push_back(elaboration(row));
+    std::vector<rules::RowText> rows;
+    for (int row = 0; row < rules::kRowCount; ++row) {
+        const QStringView text(texts[row]);
+        rows.push_back({row, table[row].abbreviation,
+                        std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size()))});
+    }
+    std::vector<rules::Problem> problems = rules::checkTable(rows);
+    for (const rules::RowText& row : rows) {
+        for (rules::Problem& p : rules::checkRow(row)) problems.push_back(std::move(p));
+    }
+    for (const rules::Problem& p : problems) {
+        ADD_FAILURE() << "row " << p.row << ": " << p.rule << ": " << p.detail;
+    }
 }
 
 // What the box shows of every row is Bengali: no Latin letter or layout
@@ -120,6 +208,99 @@ TEST(HardwareTable, EveryElaborationReadsAsBengali) {
                 << shown.toStdString();
         }
     }
+}
+
+// dictionaries/hardware.cpp is made by tools/make_hardware_table from the row
+// files in tools/hardware_source/; nobody edits it by hand.
+const QString kSourceDir = QStringLiteral(ORVANTA_SOURCE_DIR);
+
+struct GeneratorRun {
+    int exitCode;
+    std::string errors;
+};
+
+GeneratorRun runGenerator(const QStringList& arguments) {
+    QProcess generator;
+    generator.start(QStringLiteral(ORVANTA_MAKE_HARDWARE_TABLE), arguments);
+    generator.waitForFinished(-1);
+    const int exitCode = generator.exitStatus() == QProcess::NormalExit ? generator.exitCode() : -1;
+    return {exitCode, generator.readAllStandardError().toStdString()};
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A unified diff of the two files, or the first line where they part.
+std::string difference(const QString& stored, const QString& made) {
+    QProcess diff;
+    diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), stored, made});
+    diff.waitForFinished(-1);
+    const QByteArray out = diff.readAllStandardOutput();
+    if (!out.isEmpty()) return out.left(20000).toStdString();
+    const QList<QByteArray> a = contents(stored).split('\n');
+    const QList<QByteArray> b = contents(made).split('\n');
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const QByteArray left = i < a.size() ? a[i] : QByteArray("(end of file)");
+        const QByteArray right = i < b.size() ? b[i] : QByteArray("(end of file)");
+        if (left != right) {
+            return "first difference at line " + std::to_string(i + 1) + ":\n- " +
+                   left.toStdString() + "\n+ " + right.toStdString() + "\n";
+        }
+    }
+    return {};
+}
+
+TEST(HardwareTable, IsGeneratedFromItsRowFiles) {
+    const QString made = QStringLiteral(ORVANTA_GENERATED_DIR "/hardware.cpp");
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral(ORVANTA_GENERATED_DIR)));
+    QFile::remove(made);
+    const GeneratorRun run =
+        runGenerator({QStringLiteral("--root"), kSourceDir, QStringLiteral("--output"), made});
+    ASSERT_EQ(run.exitCode, 0) << "make_hardware_table refuses the row files in "
+                                  "tools/hardware_source:\n"
+                               << run.errors;
+    const QString stored = kSourceDir + QStringLiteral("/dictionaries/hardware.cpp");
+    if (contents(stored) != contents(made)) {
+        FAIL() << "dictionaries/hardware.cpp is not what make_hardware_table makes of "
+                  "tools/hardware_source. Change rows in the row files, never in the "
+                  "generated file, then regenerate it in the source tree with\n    "
+               << ORVANTA_MAKE_HARDWARE_TABLE << " --root " << kSourceDir.toStdString()
+               << "\n(repository file first, generated file second)\n"
+               << difference(stored, made);
+    }
+}
+
+// The generator applies the row rules: a row with a character outside the text
+// form is named, and the table is left as it is.
+TEST(HardwareTable, GeneratorRefusesARowThatBreaksTheRules) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir source(kSourceDir + QStringLiteral("/tools/hardware_source"));
+    const QString copy = root.filePath(QStringLiteral("tools/hardware_source"));
+    ASSERT_TRUE(QDir().mkpath(copy));
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("dictionaries"))));
+    bool broken = false;
+    for (const QString& name : source.entryList({QStringLiteral("rows_*.tsv")}, QDir::Files)) {
+        QByteArray rows = contents(source.filePath(name));
+        // Row 14 in Unicode Bengali, its text now beginning with the word রূপ.
+        const QByteArray row14 = "\n14\tAlternating Current(AC)\t";
+        const qsizetype at = rows.indexOf(row14);
+        if (at >= 0) {
+            rows.insert(at + row14.size(), QStringLiteral(u"রূপ ").toUtf8());
+            broken = true;
+        }
+        QFile out(QDir(copy).filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(rows);
+    }
+    ASSERT_TRUE(broken);
+    const GeneratorRun run = runGenerator({QStringLiteral("--root"), root.path()});
+    EXPECT_EQ(run.exitCode, 1) << run.errors;
+    EXPECT_NE(run.errors.find("row 14: character outside the text form: U+0192"), std::string::npos)
+        << run.errors;
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("dictionaries/hardware.cpp"))));
 }
 
 struct HardwareSearch {
@@ -173,8 +354,7 @@ TEST_F(ProgramTest, ElaborationBoxHoldsTheLayoutAndShowsBengali) {
         return;
     }
     EXPECT_TRUE(w.Text2.convertsForDisplay());
-    EXPECT_EQ(w.Text2.displayedText(),
-              QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
+    EXPECT_EQ(w.Text2.displayedText(), QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
     const QFontInfo font(w.Text2.widget()->font());
     EXPECT_TRUE(font.family().contains("Bengali")) << qPrintable(font.family());
     EXPECT_DOUBLE_EQ(w.Text2.widget()->font().pointSizeF(), 14.25);
