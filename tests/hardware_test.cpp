@@ -102,8 +102,8 @@ TEST(HardwareTable, ElaborationColumnRules) {
     EXPECT_LT(total, 100000);
 }
 
-TEST(HardwareTable, QuotedRowsAreExact) {
-    const std::pair<int, const char*> quoted[] = {
+TEST(HardwareTable, KnownRowsAreExact) {
+    const std::pair<int, const char*> known[] = {
         {309, "GK wewjqb|"},
         {400, "1024 evBU|"},
         {440, "cÖwZ †m‡K‡Û GK wgwjqb mvB‡Kj|"},
@@ -117,7 +117,7 @@ TEST(HardwareTable, QuotedRowsAreExact) {
          "‡cv‡U©ej KgwcDUvi                      (G wc.wm.Gg.wm.AvB.G) KvW© emv‡bvi møU _v‡K|"},
         {454, "cwigv‡ci GKwU GKK  hv GK wgUv‡ii GK wgwjqb fv‡Mi GK fvM †K eySvq|"},
     };
-    for (const auto& [row, text] : quoted)
+    for (const auto& [row, text] : known)
         EXPECT_EQ(elaboration(row), QString::fromUtf8(text)) << row;
     EXPECT_NE(elaboration(443), elaboration(444));
     EXPECT_NE(elaboration(650), elaboration(651));

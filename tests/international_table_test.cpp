@@ -28,24 +28,20 @@ std::vector<int> rowsWhere(Predicate predicate) {
     return table_checks::rowsWhere(internationalRows(), predicate);
 }
 
-int firstRowStartingWith(std::string_view text) {
-    return table_checks::firstRowStartingWith(internationalRows(), text);
-}
-
 constexpr std::size_t kRowCount = 226;
 
 // Rows whose elaboration is known to the letter, and whether the abbreviation can be read from
 // its words (the rows that cannot are kept as they are, typos and all).
-struct QuotedRow {
+struct KnownRow {
     int row;
     std::string_view abbreviation;
     std::string_view elaboration;
     bool reads;
 };
 
-void PrintTo(const QuotedRow& quoted, std::ostream* os) { *os << "row " << quoted.row; }
+void PrintTo(const KnownRow& known, std::ostream* os) { *os << "row " << known.row; }
 
-constexpr QuotedRow kQuotedRows[] = {
+constexpr KnownRow kKnownRows[] = {
     {0, "ADB", "Asian Development Bank.", true},
     {3, "ANZUS",
      "australia, Newzaland and United States Defence Pact (Pacific Security Treaty)", false},
@@ -94,7 +90,7 @@ constexpr QuotedRow kQuotedRows[] = {
     {219, "WB", "World Bank.", true},
     {223, "WPC", "World Peace Council.", true},
     {225, "WTC", "World Trade Centre.", true},
-    // Rows known from the column's habits rather than from the table of telling rows.
+    // Rows that show the column's habits (a word begun with a small letter, a word in parts).
     {9, "APP", "Associated press of Pakistan.", true},
     {64, "ECG", "Electro Cardio Gram.", true},
     {118, "ITU", "International Tele Communication Union.", true},
@@ -103,14 +99,15 @@ constexpr QuotedRow kQuotedRows[] = {
     {203, "UNEP", "United nations Environment Programme.", true},
 };
 
-// Rows the table of telling rows does not cover; the habit rows above are held to the same rules.
-bool isTellingRow(int row) {
+// Rows fixed word for word above, which need not follow the rules of the other rows; the habit
+// rows are held to those rules as well.
+bool isFixedWordForWord(int row) {
     constexpr int kHabitRows[] = {9, 64, 118, 130, 202, 203};
     if (std::find(std::begin(kHabitRows), std::end(kHabitRows), row) != std::end(kHabitRows)) {
         return false;
     }
-    return std::any_of(std::begin(kQuotedRows), std::end(kQuotedRows),
-                       [row](const QuotedRow& quoted) { return quoted.row == row; });
+    return std::any_of(std::begin(kKnownRows), std::end(kKnownRows),
+                       [row](const KnownRow& known) { return known.row == row; });
 }
 
 // Whether the abbreviation's letters (its "." and "&" not counted) can be read, in order, as
@@ -180,18 +177,18 @@ TEST(InternationalTable, HasAllRowsWithNoEmptyText) {
     }
 }
 
-class InternationalQuotedRow : public testing::TestWithParam<QuotedRow> {};
+class InternationalKnownRow : public testing::TestWithParam<KnownRow> {};
 
-TEST_P(InternationalQuotedRow, HoldsItsTextExactly) {
-    const QuotedRow& quoted = GetParam();
+TEST_P(InternationalKnownRow, HoldsItsTextExactly) {
+    const KnownRow& known = GetParam();
     const auto rows = internationalRows();
-    ASSERT_LT(static_cast<std::size_t>(quoted.row), rows.size());
-    EXPECT_EQ(rows[quoted.row].abbreviation, quoted.abbreviation);
-    EXPECT_EQ(rows[quoted.row].elaboration, quoted.elaboration);
-    EXPECT_EQ(readsAbbreviation(quoted.abbreviation, quoted.elaboration), quoted.reads);
+    ASSERT_LT(static_cast<std::size_t>(known.row), rows.size());
+    EXPECT_EQ(rows[known.row].abbreviation, known.abbreviation);
+    EXPECT_EQ(rows[known.row].elaboration, known.elaboration);
+    EXPECT_EQ(readsAbbreviation(known.abbreviation, known.elaboration), known.reads);
 }
 
-INSTANTIATE_TEST_SUITE_P(TellingRows, InternationalQuotedRow, testing::ValuesIn(kQuotedRows),
+INSTANTIATE_TEST_SUITE_P(KnownRows, InternationalKnownRow, testing::ValuesIn(kKnownRows),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
 TEST(InternationalTable, FirstAndLastAbbreviations) {
@@ -328,10 +325,10 @@ TEST(InternationalTable, EndingsOfTheTexts) {
               220u);
 }
 
-TEST(InternationalTable, LettersReadTheAbbreviationOutsideTheTellingRows) {
+TEST(InternationalTable, LettersReadTheAbbreviationOutsideTheFixedRows) {
     const auto rows = internationalRows();
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (isTellingRow(static_cast<int>(r))) {
+        if (isFixedWordForWord(static_cast<int>(r))) {
             continue;
         }
         const std::string_view text = rows[r].elaboration;
@@ -365,16 +362,6 @@ TEST(InternationalTable, HabitsOfTheColumn) {
                   return std::islower(static_cast<unsigned char>(row.elaboration.front()));
               }),
               (std::vector<int>{3}));
-}
-
-TEST(InternationalTable, SearchFollowsRowOrder) {
-    const std::vector<std::pair<std::string_view, int>> cases = {
-        {"FRCP", 78}, {"ICAO", 94}, {"ICC", 107}, {"PUK", 166}, {"SAPTA", 178}, {"EFTA", 63},
-        {"WPC", 217}, {"CI", 34},   {"AID", 1},   {"D.", 57},   {"R&", 170},    {"frcp", 78},
-        {"Q", -1},    {"ZZ", -1}};
-    for (const auto& [typed, row] : cases) {
-        EXPECT_EQ(firstRowStartingWith(typed), row) << typed;
-    }
 }
 
 }  // namespace

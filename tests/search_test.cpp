@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <ostream>
+#include <string>
+
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"
 
@@ -14,6 +18,9 @@ void expectShowsSelection(DictionaryWindow& w) {
     EXPECT_EQ(w.Text3.text(), row < 0 ? QString() : w.List1.list(row));
 }
 
+// One search through the window's real search box and list. Among rows that
+// begin alike the first from the top wins, so most cases have a later row that
+// also matches.
 struct SearchCase {
     int window;
     const char* typed;  // typed one key at a time
@@ -21,38 +28,106 @@ struct SearchCase {
     const char* selectedText;
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) {
+    *os << "Form" << c.window << " \"" << c.typed << "\"";
+}
+
 class Search : public ProgramTest, public ::testing::WithParamInterface<SearchCase> {};
 
 TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     const SearchCase& c = GetParam();
+    SCOPED_TRACE("typed \"" + std::string(c.typed) + "\" into the search box of Form" +
+                 std::to_string(c.window));
     DictionaryWindow& w = c.window == 1 ? *program.Form1 : open(c.window);
     if (c.window == 1) ui::click(w.Label1);
     ui::type(w.Text1, QString::fromUtf8(c.typed));
     EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
-    EXPECT_EQ(w.List1.listIndex(), c.row);
-    EXPECT_EQ(w.Text3.text(), QString::fromUtf8(c.selectedText));
+    EXPECT_EQ(w.List1.listIndex(), c.row) << "the first row from the top that begins with it";
+    EXPECT_EQ(w.Text3.text(), QString::fromUtf8(c.selectedText)) << "the selected-abbreviation box";
     expectShowsSelection(w);
     if (c.row >= 0) {
         EXPECT_FALSE(w.Text2.text().isEmpty());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Oxford, Search,
-    ::testing::Values(SearchCase{1, "a", 0, "AA"}, SearchCase{1, "TB", 377, "TBA"},
-                      SearchCase{1, "MB", 215, "MB, mb"}, SearchCase{1, "ARR", 27, "arr"},
-                      SearchCase{1, "arr", 27, "arr"}, SearchCase{1, "AC", 8, "AC"},
-                      SearchCase{1, "ABTAX", -1, ""}, SearchCase{1, " A", -1, ""},
-                      SearchCase{1, "YWCA", 439, "YWCA"}, SearchCase{1, "R & D", 319, "R & D"},
-                      SearchCase{1, "p.and h", 284, "p.and h. , p & h"}));
+const SearchCase kOxfordSearches[] = {
+    {1, "a", 0, "AA"},
+    {1, "TB", 377, "TBA"},
+    {1, "TA", 378, "TA"},
+    {1, "MB", 215, "MB, mb"},
+    {1, "MB, ", 215, "MB, mb"},
+    {1, "ARR", 27, "arr"},
+    {1, "arr", 27, "arr"},
+    {1, "AC", 8, "AC"},
+    {1, "ac", 8, "AC"},
+    {1, "ESOL", 118, "ESOL"},
+    {1, "PT", 311, "PT"},
+    {1, "PT,", 312, "PT, P/T"},
+    {1, "TM", 388, "TM"},
+    {1, "TM,", 389, "TM, T.M."},
+    {1, "RIP", 321, "RIP"},
+    {1, "RA", 322, "RAC"},
+    {1, "AE", 54, "AE"},
+    {1, "FBI", 129, "FBI"},
+    {1, "ABTAX", -1, ""},
+    {1, " A", -1, ""},
+    {1, "ZZ", -1, ""},
+    {1, "YWCA", 439, "YWCA"},
+    {1, "R & D", 319, "R & D"},
+    {1, "p.and", 284, "p.and h. , p & h"},
+    {1, "p.and h", 284, "p.and h. , p & h"},
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Computer, Search,
-    ::testing::Values(SearchCase{2, "IP", 40, "IP"}, SearchCase{2, "IPS", 41, "IPS"},
-                      SearchCase{2, "B", 9, "B2C"}, SearchCase{2, "BA", 10, "BASIC"},
-                      SearchCase{2, "AS", 6, "ASII"}, SearchCase{2, "ASC", -1, ""},
-                      SearchCase{2, "i", 36, "IBM"}, SearchCase{2, "Q", -1, ""},
-                      SearchCase{2, "7", -1, ""}, SearchCase{2, "www", 95, "WWW"}));
+INSTANTIATE_TEST_SUITE_P(Oxford, Search, ::testing::ValuesIn(kOxfordSearches));
+
+const SearchCase kComputerSearches[] = {
+    {2, "A", 0, "ABC"},     {2, "AS", 6, "ASII"}, {2, "ASC", -1, ""},    {2, "B", 9, "B2C"},
+    {2, "BA", 10, "BASIC"}, {2, "I", 36, "IBM"},  {2, "i", 36, "IBM"},   {2, "IC", 37, "IC"},
+    {2, "ICT", 38, "ICT"},  {2, "IP", 40, "IP"},  {2, "IPS", 41, "IPS"}, {2, "PC", 67, "PC"},
+    {2, "pci", 68, "PCI"},  {2, "V", 85, "VDU"},  {2, "www", 95, "WWW"}, {2, "Q", -1, ""},
+    {2, "X", -1, ""},       {2, "y", -1, ""},     {2, "Z", -1, ""},      {2, "0", -1, ""},
+    {2, "2", -1, ""},       {2, "7", -1, ""},     {2, "9", -1, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Computer, Search, ::testing::ValuesIn(kComputerSearches));
+
+const SearchCase kBangladeshSearches[] = {
+    {4, "KPM", 208, "KPM"}, {4, "BCIC", 9, "BCIC"},   {4, "BFDC", 10, "BFDC"},
+    {4, "BAU", 12, "BAU"},  {4, "BMA", 22, "BMA"},    {4, "bmA", 22, "BMA"},
+    {4, "BSC", 57, "BSC"},  {4, "DMP", 130, "DMP"},   {4, "FRI", 166, "FRI"},
+    {4, "NSI", 224, "NSI"}, {4, "BAR", 33, "BARD"},   {4, "BARC", 40, "BARC"},
+    {4, "C&", 110, "C&AG"}, {4, "C-", 117, "C-IN-C"}, {4, "Q", -1, ""},
+    {4, "ZZ", -1, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Bangladesh, Search, ::testing::ValuesIn(kBangladeshSearches));
+
+const SearchCase kInternationalSearches[] = {
+    {5, "FRCP", 78, "FRCP"}, {5, "frcp", 78, "FRCP"}, {5, "ICAO", 94, "ICAO"},
+    {5, "ICC", 107, "ICC"},  {5, "PUK", 166, "PUK"},  {5, "SAPTA", 178, "SAPTA"},
+    {5, "EFTA", 63, "EFTA"}, {5, "WPC", 217, "WPC"},  {5, "CI", 34, "CIDA"},
+    {5, "AID", 1, "AIDS"},   {5, "D.", 57, "D.LIT"},  {5, "R&", 170, "R&D"},
+    {5, "Q", -1, ""},        {5, "ZZ", -1, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(International, Search, ::testing::ValuesIn(kInternationalSearches));
+
+// The Computer rows ascend without repeats, and an abbreviation that begins a
+// longer one stands before it, so every whole abbreviation finds its own row.
+TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) {
+    DictionaryWindow& w = open(2);
+    ASSERT_EQ(w.List1.listCount(), 96);
+    for (int row = 0; row < w.List1.listCount(); ++row) {
+        const QString abbreviation = w.List1.list(row);
+        for (const QString& typed : {abbreviation, abbreviation.toLower()}) {
+            QTest::keyClick(w.Text1.widget(), Qt::Key_A, Qt::ControlModifier);
+            ui::type(w.Text1, typed);
+            ASSERT_EQ(w.Text1.text(), typed);
+            EXPECT_EQ(w.List1.listIndex(), row) << "typed \"" << typed.toStdString() << "\"";
+            EXPECT_EQ(w.Text3.text(), abbreviation) << "typed \"" << typed.toStdString() << "\"";
+        }
+    }
+}
 
 TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
     DictionaryWindow& w = *program.Form1;
@@ -118,7 +193,7 @@ TEST_F(ProgramTest, AListClickShowsTheRowAndTheSearchBoxKeepsItsText) {
     EXPECT_EQ(w.Text3.text(), "WWW");
 }
 
-TEST_F(ProgramTest, RoadOfOneRequestInTheBangladeshWindow) {
+TEST_F(ProgramTest, OneLookupFromStartToEndInTheBangladeshWindow) {
     ui::click(program.Form1->Label4);
     ui::settle();
     DictionaryWindow& w = window(4);

@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "dictionaries/dictionary.h"
 #include "forms/list_box.h"
@@ -36,6 +37,26 @@ int expectedSearch(const dictionaries::Dictionary& d, const QString& text) {
         if (d.abbreviation(row).startsWith(text, Qt::CaseInsensitive)) return row;
     }
     return -1;
+}
+
+// The controls of dictionary window n by their names, which differ between
+// windows for the Help button and the selection caption.
+struct DictionaryControls {
+    std::vector<QString> always;   // shown on the home screen and in the working state
+    std::vector<QString> working;  // shown in the working state only
+    QString title;                 // shown on the home screen only; Form1 alone has it
+};
+
+DictionaryControls dictionaryControls(int n) {
+    const QString help = n == 1 || n == 3 || n == 5 ? "Label7" : "Label16";
+    const QString selectionCaption = n == 1 || n == 5 ? "Label16" : "Label11";
+    DictionaryControls c;
+    c.always = {"Label1", "Label2", "Label3", "Label4", "Label5",
+                "Label6", help,     "Label8", "Label9", "Label10"};
+    c.working = {"Text1",   "List1",   "Text2",   "Text3",          "Label12",
+                 "Label13", "Label14", "Label15", selectionCaption, "Label17"};
+    if (n == 1) c.title = "Label11";
+    return c;
 }
 
 class Session {
@@ -280,18 +301,14 @@ private:
         DictionaryWindow* w = dictionaryWindow();
         if (w == nullptr) return {};
         if (!w->isVisible()) return "dictionary window not shown";
+        if (std::string problem = checkVisibility(*w); !problem.empty()) return problem;
         const auto& d = dictionaries::dictionary(m_model.dictionary);
         const int rows = m_model.home ? 0 : d.rowCount();
         if (w->List1.listCount() != rows) {
             return "rows: " + std::to_string(w->List1.listCount()) + " instead of " +
                    std::to_string(rows);
         }
-        if (m_model.home) {
-            if (w->List1.widget()->isVisible() || !w->titleLabel->widget()->isVisible()) {
-                return "home screen controls";
-            }
-            return {};
-        }
+        if (m_model.home) return {};
         if (m_model.searched) {
             const int expected = expectedSearch(d, w->Text1.text());
             if (w->List1.listIndex() != expected) {
@@ -304,6 +321,28 @@ private:
             if (w->Text2.text() != d.elaboration(row)) return "elaboration box is stale";
             if (w->Text3.text() != w->List1.text()) return "selected-abbreviation box is stale";
         }
+        return {};
+    }
+
+    // Every control of the dictionary window, found by its name, shown or
+    // hidden as the home screen or the working state has it.
+    std::string checkVisibility(DictionaryWindow& w) const {
+        const DictionaryControls controls = dictionaryControls(m_model.dictionary);
+        const std::string window = "Form" + std::to_string(m_model.dictionary);
+        const std::string state = m_model.home ? "on the home screen" : "in the working state";
+        const auto expect = [&](const QString& name, bool shown) -> std::string {
+            const QWidget* control = w.findChild<QWidget*>(name);
+            if (control == nullptr) return window + " has no control " + name.toStdString();
+            if (control->isVisibleTo(&w) == shown) return {};
+            return name.toStdString() + " of " + window + (shown ? " hidden " : " shown ") + state;
+        };
+        for (const QString& name : controls.always) {
+            if (std::string problem = expect(name, true); !problem.empty()) return problem;
+        }
+        for (const QString& name : controls.working) {
+            if (std::string problem = expect(name, !m_model.home); !problem.empty()) return problem;
+        }
+        if (!controls.title.isEmpty()) return expect(controls.title, m_model.home);
         return {};
     }
 

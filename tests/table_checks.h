@@ -2,8 +2,6 @@
 
 // What the table tests ask of any abbreviation table.
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <map>
 #include <ostream>
@@ -17,14 +15,14 @@ namespace table_checks {
 
 using dictionaries::Row;
 
-// A row whose texts are fixed word for word.
-struct QuotedRow {
+// A row whose texts are known and fixed word for word.
+struct KnownRow {
     int row;
     std::string_view abbreviation;
     std::string_view elaboration;
 };
 
-inline void PrintTo(const QuotedRow& quoted, std::ostream* os) { *os << "row " << quoted.row; }
+inline void PrintTo(const KnownRow& known, std::ostream* os) { *os << "row " << known.row; }
 
 // The row numbers of the rows that satisfy the predicate.
 template <typename Predicate>
@@ -58,21 +56,6 @@ inline std::map<std::string_view, std::vector<int>> repeated(
         if (group.size() > 1) result.emplace(text, group);
     }
     return result;
-}
-
-// First row whose abbreviation begins with the prefix, ignoring case, as the
-// search box finds it.
-inline int firstRowStartingWith(std::span<const Row> rows, std::string_view prefix) {
-    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::string_view text = rows[r].abbreviation;
-        if (text.size() >= prefix.size() &&
-            std::equal(prefix.begin(), prefix.end(), text.begin(),
-                       [&](char a, char b) { return lower(a) == lower(b); })) {
-            return static_cast<int>(r);
-        }
-    }
-    return -1;
 }
 
 // FNV-1a over every abbreviation followed by a line feed, in row order. The
