@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "forms/list_box.h"
-
 namespace dictionaries {
 
 namespace {
@@ -13,23 +11,25 @@ QString fromUtf8(std::string_view text) {
 }
 
 constexpr std::array<Dictionary, kDictionaryCount> kDictionaries{{
-    {1, oxfordRows},
-    {2, computerRows},
-    {3, hardwareRows},
-    {4, bangladeshRows},
-    {5, internationalRows},
+    Dictionary(oxfordRows),
+    Dictionary(computerRows),
+    Dictionary(hardwareRows),
+    Dictionary(bangladeshRows),
+    Dictionary(internationalRows),
 }};
 
 }  // namespace
 
-void Dictionary::fill(forms::ListBox& list) const {
-    for (const Row& row : m_rows()) list.addItem(fromUtf8(row.abbreviation));
+QStringList Dictionary::abbreviations() const {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(m_rows().size()));
+    for (const Row& row : m_rows()) texts.append(fromUtf8(row.abbreviation));
+    return texts;
 }
 
 QString Dictionary::elaboration(std::int16_t row) const {
     const auto rows = m_rows();
-    // One unsigned test rejects the negative numbers and those past the end.
-    if (static_cast<std::uint32_t>(static_cast<std::int32_t>(row)) >= rows.size()) return {};
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
     return fromUtf8(rows[static_cast<std::size_t>(row)].elaboration);
 }
 
@@ -40,7 +40,7 @@ QString Dictionary::abbreviation(int row) const {
 }
 
 const Dictionary& dictionary(int number) {
-    static constexpr Dictionary none{0, [] { return std::span<const Row>{}; }};
+    static constexpr Dictionary none([] { return std::span<const Row>{}; });
     if (number < 1 || number > kDictionaryCount) return none;
     return kDictionaries[static_cast<std::size_t>(number - 1)];
 }

@@ -1,31 +1,26 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <span>
 
 #include "dictionaries/row.h"
 
-namespace forms {
-class ListBox;
-}
-
 namespace dictionaries {
 
-// What the windows know of a dictionary: its number, its list filling and its
-// elaboration lookup.
+// What the windows know of a dictionary: its rows, in the order its list
+// shows them, and the elaboration of each.
 class Dictionary {
 public:
     using Rows = std::span<const Row> (*)();
 
-    constexpr Dictionary(int number, Rows rows) : m_number(number), m_rows(rows) {}
+    constexpr explicit Dictionary(Rows rows) : m_rows(rows) {}
 
-    int number() const { return m_number; }
     int rowCount() const { return static_cast<int>(m_rows().size()); }
 
-    // Appends every abbreviation, in row order, after the rows the list holds.
-    // Clears nothing and selects nothing.
-    void fill(forms::ListBox& list) const;
+    // The abbreviations in row order, as the list shows them.
+    QStringList abbreviations() const;
 
     // The elaboration of a row; the empty text for every number outside the
     // table, -1 (no selection) included.
@@ -34,7 +29,6 @@ public:
     QString abbreviation(int row) const;
 
 private:
-    int m_number;
     Rows m_rows;
 };
 

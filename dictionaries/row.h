@@ -13,8 +13,7 @@ struct Row {
     std::string_view elaboration;
 };
 
-// The five tables, each in row order. A table that has not been written yet is
-// empty.
+// The five tables, each in row order.
 std::span<const Row> oxfordRows();
 std::span<const Row> computerRows();
 std::span<const Row> hardwareRows();

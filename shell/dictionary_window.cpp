@@ -186,7 +186,11 @@ void DictionaryWindow::Label1_Click() {
         return;
     }
     showWorkingControls();
-    if (List1.listCount() == 0) m_dictionary.fill(List1);
+    if (List1.listCount() == 0) fillList();
+}
+
+void DictionaryWindow::fillList() {
+    for (const QString& abbreviation : m_dictionary.abbreviations()) List1.addItem(abbreviation);
 }
 
 void DictionaryWindow::Label2_Click() { openDictionary(2); }
@@ -200,7 +204,7 @@ void DictionaryWindow::openDictionary(int target) {
     DictionaryWindow& window = m_program.dictionaryWindow(target).get();
     if (target == 1) window.showWorkingControls();
     window.showForm();
-    dictionaries::dictionary(target).fill(window.List1);
+    window.fillList();
 }
 
 void DictionaryWindow::Label7_Click() { showHelpMenu(); }

@@ -28,6 +28,10 @@ public:
     // screen becomes the Oxford window).
     void showWorkingControls();
 
+    // Appends the dictionary's abbreviations, in row order, after the rows the
+    // list holds. Clears nothing and selects nothing.
+    void fillList();
+
     // The dictionary buttons, by dictionary number 1 to 5.
     forms::Label& dictionaryButton(int number);
 

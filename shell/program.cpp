@@ -3,11 +3,7 @@
 #include <QCoreApplication>
 
 // The pictures and icons are compiled into the program.
-inline void initAssets() {
-#ifdef ORVANTA_HAVE_ASSETS
-    Q_INIT_RESOURCE(assets);
-#endif
-}
+inline void initAssets() { Q_INIT_RESOURCE(assets); }
 
 namespace shell {
 
