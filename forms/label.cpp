@@ -45,6 +45,11 @@ Label::Label(QWidget* parent, const QString& name)
     setStyle(LabelStyle{});
 }
 
+const Label* Label::of(const QWidget* widget) {
+    if (dynamic_cast<const LabelWidget*>(widget) == nullptr) return nullptr;
+    return static_cast<const Label*>(Control::of(widget));
+}
+
 void Label::raiseClick() {
     // Copy first: a handler may unload the window that owns this label.
     if (auto handler = Click) handler();
@@ -59,6 +64,8 @@ void Label::setToolTip(const QString& tip) { widget()->setToolTip(tip); }
 QString Label::toolTip() const { return widget()->toolTip(); }
 
 void Label::setStyle(const LabelStyle& style) {
+    m_style = style;
+    keepRequestedFont(style.font);
     auto* label = static_cast<QLabel*>(widget());
     label->setFont(resolveFont(style.font).font);
     QPalette palette = label->palette();

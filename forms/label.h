@@ -27,16 +27,23 @@ class Label : public Control {
 public:
     Label(QWidget* parent, const QString& name);
 
+    // The label around a widget, or none when the widget is not a label's.
+    static const Label* of(const QWidget* widget);
+
     void setCaption(const QString& caption);
     QString caption() const;
     void setToolTip(const QString& tip);
     QString toolTip() const;
     void setStyle(const LabelStyle& style);
+    // The look as the layout stored it; system colours stay unresolved here.
+    const LabelStyle& style() const { return m_style; }
 
     std::function<void()> Click;
 
 private:
     void raiseClick();
+
+    LabelStyle m_style;
 };
 
 }  // namespace forms

@@ -42,7 +42,10 @@ ListBox::ListBox(QWidget* parent, const QString& name)
                      [this] { selectionMoved(); });
 }
 
-void ListBox::setFont(const FontRequest& font) { m_list->setFont(resolveFont(font).font); }
+void ListBox::setFont(const FontRequest& font) {
+    keepRequestedFont(font);
+    m_list->setFont(resolveFont(font).font);
+}
 
 void ListBox::addItem(const QString& text) {
     m_rows.push_back(text);

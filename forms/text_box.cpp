@@ -45,6 +45,7 @@ TextBox::TextBox(QWidget* parent, const QString& name, bool multiLine, ScrollBar
 }
 
 void TextBox::setFont(const FontRequest& font) {
+    keepRequestedFont(font);
     const ResolvedFont resolved = resolveFont(font);
     widget()->setFont(resolved.font);
     if (resolved.legacyBengali != m_legacyBengali) {

@@ -16,6 +16,7 @@ CopyrightWindow::CopyrightWindow(Program& program)
       Label3(this, "Label3"),
       Label4(this, "Label4"),
       Label5(this, "Label5") {
+    setObjectName("Form8");
     Label1.setGeometry({720, 840, 2895, 375});
     Label1.setCaption(texts::kCopyrightLine);
     Label1.setStyle(plainText(12, forms::Alignment::Centre));

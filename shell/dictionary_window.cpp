@@ -49,6 +49,7 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
       m_program(program),
       m_layout(layout),
       m_dictionary(dictionaries::dictionary(layout.number)) {
+    setObjectName(QStringLiteral("Form%1").arg(layout.number));
     for (int n = 1; n <= 5; ++n) {
         forms::Label& button = dictionaryButton(n);
         const Placement& p = layout.dictionaryButtons[static_cast<std::size_t>(n - 1)];

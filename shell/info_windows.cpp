@@ -44,6 +44,7 @@ HelpMenuWindow::HelpMenuWindow(Program& program)
       Label1(this, "Label1"),
       Label2(this, "Label2"),
       Label3(this, "Label3") {
+    setObjectName("Form6");
     place(Label1, {1320, 1320, 1935, 405}, 2, "Help", redButton(14.25));
     place(Label2, {1320, 2280, 1935, 400}, 3, "Copyright", redButton(14.25));
     place(Label3, {1320, 3240, 1935, 400}, 4, "About", redButton(14.25));
@@ -77,6 +78,7 @@ ContactWindow::ContactWindow(Program& program)
       Label3(this, "Label3"),
       Label4(this, "Label4"),
       Label5(this, "Label5") {
+    setObjectName("Form7");
     place(Label1, {390, 960, 3855, 975}, 2,
           "If you face any problem of this Orvanta Abbreviation dictionary please contact the "
           "following number and email:",
@@ -102,6 +104,7 @@ AboutWindow::AboutWindow(Program& program)
       Label10(this, "Label10"),
       Label11(this, "Label11"),
       Label12(this, "Label12") {
+    setObjectName("Form9");
     const auto centred = plainText(12, Alignment::Centre);
     const auto left = plainText(12);
     place(Label1, {720, 720, 3015, 735}, 2, texts::kAuthorCredit, centred);

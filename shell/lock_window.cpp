@@ -16,6 +16,7 @@ LockWindow::LockWindow(Program& program)
       Label3(this, "Label3"),
       Timer1(this, 100),
       m_program(program) {
+    setObjectName("Form10");
     const forms::LabelStyle big{{"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText,
                                 forms::Alignment::Centre};
     Label1.setGeometry({2760, 3360, 2895, 615});
