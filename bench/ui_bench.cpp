@@ -64,9 +64,7 @@ int firstMatch(const std::vector<QString>& texts, QStringView prefix) {
     return -1;
 }
 
-QRect pixels(const shell::Placement& at, int widthTwips, int heightTwips) {
-    return forms::TwipsRect{at.left, at.top, widthTwips, heightTwips}.toPixels();
-}
+QRect pixels(const shell::Place& at) { return at.rect().toPixels(); }
 
 // Watches the paint events that reach a window or any widget inside it.
 class PaintWatch : public QObject {
@@ -193,7 +191,7 @@ void openFloor(benchmark::State& state, bool throughFrame) {
             window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
             window->setFixedSize(549, 511);
             list = new QListWidget(window.get());
-            list->setGeometry(pixels(layout.list, layout.listWidth, 2595));
+            list->setGeometry(pixels(layout.abbreviationList));
         } else {
             window = std::make_unique<QListWidget>();
             list = static_cast<QListWidget*>(window.get());
@@ -284,14 +282,14 @@ public:
             m_elaborations.push_back(elaboration.legacyBengali ? bangla::toUnicode(text) : text);
         }
 
-        m_search.setGeometry(pixels(layout.searchBox, 2055, 405));
+        m_search.setGeometry(pixels(layout.searchBox));
         m_search.setFont(calibri.font);
-        m_list.setGeometry(pixels(layout.list, layout.listWidth, 2595));
+        m_list.setGeometry(pixels(layout.abbreviationList));
         m_list.setFont(calibri.font);
         m_list.setUniformItemSizes(true);
         m_list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const QString& text : m_texts) m_list.addItem(text);
-        m_elaboration.setGeometry(pixels(layout.elaborationBox, 3015, layout.elaborationHeight));
+        m_elaboration.setGeometry(pixels(layout.elaborationBox));
         m_elaboration.setFont(elaboration.font);
         m_elaboration.setLineWrapMode(layout.elaborationWraps ? QPlainTextEdit::WidgetWidth
                                                               : QPlainTextEdit::NoWrap);
@@ -299,7 +297,7 @@ public:
                                                                            : Qt::ScrollBarAlwaysOn);
         m_elaboration.setVerticalScrollBarPolicy(layout.elaborationWraps ? Qt::ScrollBarAlwaysOn
                                                                          : Qt::ScrollBarAlwaysOff);
-        m_selected.setGeometry(pixels(layout.selectedBox, 3015, 405));
+        m_selected.setGeometry(pixels(layout.selectedBox));
         m_selected.setFont(calibri.font);
 
         QObject::connect(&m_search, &QLineEdit::textEdited, this, [this](const QString& text) {

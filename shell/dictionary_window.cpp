@@ -7,18 +7,19 @@ namespace shell {
 
 namespace {
 
-using forms::TwipsRect;
-
-TwipsRect at(const Placement& p, int width, int height) { return {p.left, p.top, width, height}; }
-
 forms::FormFrame frameOf(const DictionaryLayout& layout) {
-    return {layout.caption, layout.clientWidth, 7665, layout.picture, kIconA, true};
+    return {layout.caption, layout.clientWidth, layout.clientHeight, layout.picture, kIconA, true};
 }
 
 constexpr const char* kButtonCaptions[5] = {
     "Oxford Abbreviation", "Computer Abbreviation", "Hardware Abbreviation",
     "Bangladesh Abbreviation", "International Abbreviation",
 };
+
+void place(forms::Control& control, const Place& at) {
+    control.setGeometry(at.rect());
+    control.setTabIndex(at.tab);
+}
 
 }  // namespace
 
@@ -50,76 +51,79 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
       m_layout(layout),
       m_dictionary(dictionaries::dictionary(layout.number)) {
     setObjectName(QStringLiteral("Form%1").arg(layout.number));
+    placeControls();
+    writeCaptions();
+    styleControls();
+    connectHandlers();
+}
+
+void DictionaryWindow::placeControls() {
     for (int n = 1; n <= 5; ++n) {
-        forms::Label& button = dictionaryButton(n);
-        const Placement& p = layout.dictionaryButtons[static_cast<std::size_t>(n - 1)];
-        button.setGeometry(at(p, 1215, 495));
-        button.setTabIndex(p.tab);
-        button.setCaption(kButtonCaptions[n - 1]);
-        button.setToolTip(kButtonCaptions[n - 1]);
-        button.setStyle(redButton(9.75));
+        place(dictionaryButton(n), m_layout.dictionaryButtons[static_cast<std::size_t>(n - 1)]);
     }
+    place(Label6, m_layout.changeHeading);
+    place(helpButton, m_layout.helpButton);
+    place(Label8, m_layout.closeLabel);
+    place(Label9, m_layout.minimizeLabel);
+    place(Label10, m_layout.lockLabel);
+    if (titleLabel) place(*titleLabel, m_layout.titleLabel);
+    place(Label15, m_layout.searchCaption);
+    place(Label12, m_layout.abbreviationCaption);
+    place(Label13, m_layout.elaborationCaption);
+    place(Label14, m_layout.selectedCaption);
+    place(selectionCaption, m_layout.selectionCaption);
+    place(Label17, m_layout.selectionMarker);
+    place(Text1, m_layout.searchBox);
+    place(List1, m_layout.abbreviationList);
+    place(Text2, m_layout.elaborationBox);
+    place(Text3, m_layout.selectedBox);
+    applyTabOrder({&Text1, &List1, &Text2, &Text3});
+}
 
-    Label6.setGeometry(at(layout.changeHeading, 975, 255));
+void DictionaryWindow::writeCaptions() {
+    for (int n = 1; n <= 5; ++n) {
+        dictionaryButton(n).setCaption(kButtonCaptions[n - 1]);
+        dictionaryButton(n).setToolTip(kButtonCaptions[n - 1]);
+    }
     Label6.setCaption("Change");
-    Label6.setStyle(redButton(9.75, true));
-
-    helpButton.setGeometry(at(layout.helpButton, 1215, 555));
     helpButton.setCaption("Help");
     helpButton.setToolTip("Help");
-    helpButton.setStyle(redButton(20.25));
-
-    Label8.setGeometry(at(layout.closeLabel, 375, 255));
-    Label9.setGeometry(at(layout.minimizeLabel, 255, 330));
-    Label10.setGeometry(at(layout.lockLabel, layout.lockWidth, 375));
     setTitleBarLabel(Label8, "X", "Close");
     setTitleBarLabel(Label9, "_", "Minimize");
     setTitleBarLabel(Label10, "L", "Lock");
+    if (titleLabel) titleLabel->setCaption("Orvanta Abbreviation Dictionary");
+    Label15.setCaption("Search");
+    Label12.setCaption("Abbreviation");
+    Label13.setCaption("Elaboration:");
+    Label14.setCaption("Your Selected Abbreviation is:");
+    selectionCaption.setCaption(m_layout.selectionCaptionText);
+}
 
+void DictionaryWindow::styleControls() {
+    for (int n = 1; n <= 5; ++n) dictionaryButton(n).setStyle(redButton(9.75));
+    Label6.setStyle(redButton(9.75, true));
+    helpButton.setStyle(redButton(20.25));
     if (titleLabel) {
-        titleLabel->setGeometry(at(layout.titleLabel, 6135, 855));
-        titleLabel->setCaption("Orvanta Abbreviation Dictionary");
         titleLabel->setStyle({{"Monotype Corsiva", 24, false, true},
                               true,
                               forms::kDarkRed,
                               forms::kButtonText,
                               forms::Alignment::Centre});
     }
-
-    const forms::LabelStyle caption = fieldCaption();
-    Label15.setGeometry(at(layout.searchCaption, 975, 255));
-    Label15.setCaption("Search");
-    Label12.setGeometry(at(layout.abbreviationCaption, 1455, 255));
-    Label12.setCaption("Abbreviation");
-    Label13.setGeometry(at(layout.elaborationCaption, 1215, 255));
-    Label13.setCaption("Elaboration:");
-    Label14.setGeometry(at(layout.selectedCaption, 3015, 375));
-    Label14.setCaption("Your Selected Abbreviation is:");
-    selectionCaption.setGeometry(at(layout.selectionCaptionAt, layout.selectionCaptionWidth, 375));
-    selectionCaption.setCaption(layout.selectionCaption);
     for (forms::Label* l : {&Label15, &Label12, &Label13, &Label14, &selectionCaption}) {
-        l->setStyle(caption);
+        l->setStyle(fieldCaption());
     }
-
-    Label17.setGeometry(at(layout.selectionMarker, 255, 255));
     Label17.setStyle({{"MS Sans Serif", 8.25}, false, forms::kDarkRed, forms::kBlack,
                       forms::Alignment::Left});
 
     const forms::FontRequest calibri{"Calibri", 12};
-    Text1.setGeometry(at(layout.searchBox, 2055, 405));
-    Text1.setTabIndex(layout.searchBox.tab);
     Text1.setFont(calibri);
-    List1.setGeometry(at(layout.list, layout.listWidth, 2595));
-    List1.setTabIndex(layout.list.tab);
     List1.setFont(calibri);
-    Text2.setGeometry(at(layout.elaborationBox, 3015, layout.elaborationHeight));
-    Text2.setTabIndex(layout.elaborationBox.tab);
-    Text2.setFont({layout.elaborationFont, layout.elaborationPoints});
-    Text3.setGeometry(at(layout.selectedBox, 3015, 405));
-    Text3.setTabIndex(layout.selectedBox.tab);
+    Text2.setFont({m_layout.elaborationFont, m_layout.elaborationPoints});
     Text3.setFont(calibri);
-    applyTabOrder({&Text1, &List1, &Text2, &Text3});
+}
 
+void DictionaryWindow::connectHandlers() {
     // The button of the window's own dictionary has no handler, but for
     // Form1's Oxford button, which fills its own list.
     Label1.Click = [this] { Label1_Click(); };

@@ -58,6 +58,11 @@ public:
     forms::TextBox Text3;           // the selected abbreviation
 
 private:
+    void placeControls();
+    void writeCaptions();
+    void styleControls();
+    void connectHandlers();
+
     void Label1_Click();
     void Label2_Click();
     void Label3_Click();
