@@ -39,33 +39,17 @@ CopyrightWindow::CopyrightWindow(Program& program)
     Label5.setCaption("Bengali");
     for (forms::Label* button : {&Label3, &Label4, &Label5}) button->setStyle(redButton(9.75));
 
-    Label3.Click = [this] { Label3_Click(); };
-    Label4.Click = [this] { Label4_Click(); };
-    Label5.Click = [this] { Label5_Click(); };
+    Label3.Click = [this] { showPicture(kEnglish); };
+    Label4.Click = [this] { showPicture(kChinese); };
+    Label5.Click = [this] { showPicture(kBengali); };
 }
 
-void CopyrightWindow::Form_Load() {
-    Image1.setVisible(true);
-    Image2.setVisible(false);
-    Image3.setVisible(false);
-}
+void CopyrightWindow::Form_Load() { showPicture(kEnglish); }
 
-void CopyrightWindow::Label3_Click() {
-    Image1.setVisible(true);
-    Image2.setVisible(false);
-    Image3.setVisible(false);
-}
-
-void CopyrightWindow::Label4_Click() {
-    Image1.setVisible(false);
-    Image2.setVisible(true);
-    Image3.setVisible(false);
-}
-
-void CopyrightWindow::Label5_Click() {
-    Image1.setVisible(false);
-    Image2.setVisible(false);
-    Image3.setVisible(true);
+void CopyrightWindow::showPicture(Language language) {
+    Image1.setVisible(language == kEnglish);
+    Image2.setVisible(language == kChinese);
+    Image3.setVisible(language == kBengali);
 }
 
 }  // namespace shell

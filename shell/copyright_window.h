@@ -22,9 +22,10 @@ public:
     forms::Label Label5;  // "Bengali"
 
 private:
-    void Label3_Click();
-    void Label4_Click();
-    void Label5_Click();
+    enum Language { kEnglish, kChinese, kBengali };
+
+    // Shows the notice in one language and hides the other two.
+    void showPicture(Language language);
 };
 
 }  // namespace shell

@@ -124,20 +124,14 @@ void DictionaryWindow::styleControls() {
 }
 
 void DictionaryWindow::connectHandlers() {
-    // The button of the window's own dictionary has no handler, but for
-    // Form1's Oxford button, which fills its own list.
-    Label1.Click = [this] { Label1_Click(); };
-    if (number() != 2) Label2.Click = [this] { Label2_Click(); };
-    if (number() != 3) Label3.Click = [this] { Label3_Click(); };
-    if (number() != 4) Label4.Click = [this] { Label4_Click(); };
-    if (number() != 5) Label5.Click = [this] { Label5_Click(); };
-    if (helpButton.name() == "Label7") {
-        helpButton.Click = [this] { Label7_Click(); };
-    } else {
-        helpButton.Click = [this] { Label16_Click(); };
+    // The button of the window's own dictionary does nothing, but for Form1's
+    // Oxford button, which turns the home screen into the Oxford window.
+    for (int n = 1; n <= 5; ++n) {
+        if (n != number() || n == 1) dictionaryButton(n).Click = [this, n] { openDictionary(n); };
     }
-    Label8.Click = [this] { Label8_Click(); };
-    Label9.Click = [this] { Label9_Click(); };
+    helpButton.Click = [this] { showHelpMenu(); };
+    Label8.Click = [this] { m_program.end(); };
+    Label9.Click = [this] { minimize(); };
     Label10.Click = [this] { Label10_Click(); };
     Text1.Change = [this] { Text1_Change(); };
     List1.Click = [this] { List1_Click(); };
@@ -159,51 +153,34 @@ void DictionaryWindow::Form_Load() {
         return;
     }
     // Form1 opens as the home screen.
-    Label17.setVisible(false);
-    selectionCaption.setVisible(false);
-    Label15.setVisible(false);
-    Label12.setVisible(false);
-    Label13.setVisible(false);
-    Label14.setVisible(false);
-    Text1.setVisible(false);
-    Text2.setVisible(false);
-    Text3.setVisible(false);
-    List1.setVisible(false);
+    setWorkingControlsVisible(false);
 }
 
 void DictionaryWindow::showWorkingControls() {
-    Label17.setVisible(true);
-    selectionCaption.setVisible(true);
-    Label15.setVisible(true);
-    Label12.setVisible(true);
-    Label13.setVisible(true);
-    Label14.setVisible(true);
-    List1.setVisible(true);
+    setWorkingControlsVisible(true);
     if (titleLabel) titleLabel->setVisible(false);
-    Text1.setVisible(true);
-    Text2.setVisible(true);
-    Text3.setVisible(true);
 }
 
-void DictionaryWindow::Label1_Click() {
-    if (number() != 1) {
-        openDictionary(1);
-        return;
+void DictionaryWindow::setWorkingControlsVisible(bool visible) {
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &Text1, &List1, &Text2, &Text3, &Label15, &Label12, &Label13, &Label14,
+             &selectionCaption, &Label17}) {
+        control->setVisible(visible);
     }
-    showWorkingControls();
-    if (List1.listCount() == 0) fillList();
 }
 
 void DictionaryWindow::fillList() {
     for (const QString& abbreviation : m_dictionary.abbreviations()) List1.addItem(abbreviation);
 }
 
-void DictionaryWindow::Label2_Click() { openDictionary(2); }
-void DictionaryWindow::Label3_Click() { openDictionary(3); }
-void DictionaryWindow::Label4_Click() { openDictionary(4); }
-void DictionaryWindow::Label5_Click() { openDictionary(5); }
-
 void DictionaryWindow::openDictionary(int target) {
+    if (target == number()) {
+        // Only Form1's Oxford button opens its own dictionary: the home screen
+        // becomes the Oxford window, filled once.
+        showWorkingControls();
+        if (List1.listCount() == 0) fillList();
+        return;
+    }
     // This window goes first; the handler runs on, touching only the target.
     unload();
     DictionaryWindow& window = m_program.dictionaryWindow(target).get();
@@ -212,14 +189,7 @@ void DictionaryWindow::openDictionary(int target) {
     window.fillList();
 }
 
-void DictionaryWindow::Label7_Click() { showHelpMenu(); }
-void DictionaryWindow::Label16_Click() { showHelpMenu(); }
-
 void DictionaryWindow::showHelpMenu() { m_program.Form6.show(); }
-
-void DictionaryWindow::Label8_Click() { m_program.end(); }
-
-void DictionaryWindow::Label9_Click() { minimize(); }
 
 void DictionaryWindow::Label10_Click() {
     unload();

@@ -58,24 +58,21 @@ public:
     forms::TextBox Text3;           // the selected abbreviation
 
 private:
+    // The ten controls of the working state: the boxes, the list and their
+    // captions, which Form1's home screen hides.
+    void setWorkingControlsVisible(bool visible);
+
     void placeControls();
     void writeCaptions();
     void styleControls();
     void connectHandlers();
 
-    void Label1_Click();
-    void Label2_Click();
-    void Label3_Click();
-    void Label4_Click();
-    void Label5_Click();
-    void Label7_Click();
-    void Label16_Click();
-    void Label8_Click();
-    void Label9_Click();
     void Label10_Click();
     void Text1_Change();
     void List1_Click();
 
+    // The dictionary buttons: the window of another dictionary takes this one's
+    // place.
     void openDictionary(int number);
     void showHelpMenu();
 

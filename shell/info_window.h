@@ -18,9 +18,6 @@ protected:
     InfoWindow(Program& program, const char* caption, const char* picture, const char* icon,
                forms::TwipsRect closeAt, forms::TwipsRect minimizeAt);
 
-    void Label8_Click();
-    void Label9_Click();
-
     Program& m_program;
 };
 

@@ -30,13 +30,9 @@ InfoWindow::InfoWindow(Program& program, const char* caption, const char* pictur
     Label9.setGeometry(minimizeAt);
     setTitleBarLabel(Label8, "X", "Close");
     setTitleBarLabel(Label9, "_", "Minimize");
-    Label8.Click = [this] { Label8_Click(); };
-    Label9.Click = [this] { Label9_Click(); };
+    Label8.Click = [this] { unload(); };
+    Label9.Click = [this] { minimize(); };
 }
-
-void InfoWindow::Label8_Click() { unload(); }
-
-void InfoWindow::Label9_Click() { minimize(); }
 
 HelpMenuWindow::HelpMenuWindow(Program& program)
     : InfoWindow(program, "Orvanta Help", ":/backgrounds/form6.jpg", kIconB,
