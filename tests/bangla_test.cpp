@@ -1,4 +1,5 @@
 #include "bangla/bangla.h"
+#include "text/windows_1252.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,8 @@ bool isBengaliConsonant(char16_t c) {
     return (c >= u'ক' && c <= u'হ') || c == u'\u09DC' || c == u'\u09DD' || c == u'\u09DF';
 }
 
-// Characters that Windows-1252 can hold, the only ones the layout can store.
-bool inWindows1252(QChar c) {
-    static const std::u16string upper = u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
-    return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF) ||
-           upper.find(c.unicode()) != std::u16string::npos;
-}
+// Windows-1252 holds the only characters the layout can store.
+bool inWindows1252(QChar c) { return text::isWindows1252(c.unicode()); }
 
 // ---------------------------------------------------------------------------
 // Texts whose Unicode is fixed: both directions.
