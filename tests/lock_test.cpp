@@ -216,6 +216,7 @@ std::vector<int> numbersIn(const QString& text) {
 TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabel) {
     LockWindow& window = lock();
     const auto& label = *static_cast<const QLabel*>(window.Label1.widget());
+    const auto& dateLabel = *static_cast<const QLabel*>(window.Label2.widget());
     ASSERT_EQ(label.size(), QSize(193, 41)) << "2895 x 615 twips";
     const QString zone = QDateTime(kDay, QTime(13, 5, 9)).timeZoneAbbreviation();
     const auto regions =
@@ -227,6 +228,7 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
         tickAt(QTime(13, 5, 9));
         const QString afternoon = window.Label1.caption();
         EXPECT_EQ(window.Label2.caption(), region.toString(kDay, QLocale::ShortFormat));
+        EXPECT_TRUE(fitsOneLine(dateLabel, window.Label2.caption()));
         tickAt(QTime(1, 5, 9));
         const QString night = window.Label1.caption();
 
