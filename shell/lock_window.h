@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
@@ -23,16 +24,19 @@ public:
     forms::Label Label3;  // "Unlock"
     forms::Timer Timer1;
 
-    // The clock texts in the user's regional formats: the time with seconds
-    // and without a time zone, the date in the short format.
-    static QString timeText(const QTime& time);
-    static QString dateText(const QDate& date);
-
 private:
     void Label3_Click();
     void Timer1_Timer();
 
+    // The clock texts in the user's regional formats: the time with seconds,
+    // without a time zone and as wide as the time label allows; the date in
+    // the short format.
+    QString timeText(const QTime& time);
+    static QString dateText(const QDate& date);
+
     Program& m_program;
+    QLocale m_timeLocale;  // the locale m_timeFormat was chosen for
+    QString m_timeFormat;
 };
 
 }  // namespace shell

@@ -358,16 +358,63 @@ TEST(Fonts, MissingFamiliesGetTheirStandIns) {
 // --- timer ----------------------------------------------------------------------
 
 TEST(TimerControl, TicksUntilItsWindowGoes) {
-    int ticks = 0;
+    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+    std::vector<QTime> ticks;
     auto form = std::make_unique<TestForm>();
     forms::Timer timer(form.get(), 10);
-    timer.Tick = [&ticks] { ++ticks; };
-    QTest::qWait(60);
-    EXPECT_GT(ticks, 0);
+    timer.Tick = [&ticks] { ticks.push_back(forms::currentTime()); };
+    clock.advance(9);
+    EXPECT_TRUE(ticks.empty());
+    clock.advance(1);
+    clock.advance(25);
+    // Each tick reads the clock at its own due time.
+    EXPECT_EQ(ticks,
+              (std::vector<QTime>{QTime(9, 0, 0, 10), QTime(9, 0, 0, 20), QTime(9, 0, 0, 30)}));
+    EXPECT_EQ(forms::currentTime(), QTime(9, 0, 0, 35));
     form.reset();
-    const int atUnload = ticks;
-    QTest::qWait(40);
-    EXPECT_EQ(ticks, atUnload);
+    clock.advance(100);
+    EXPECT_EQ(ticks.size(), 3u) << "a tick after the window has gone";
+}
+
+TEST(TimerControl, StopsWhenDisabledAndRestartsAFullInterval) {
+    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+    int ticks = 0;
+    TestForm form;
+    forms::Timer timer(&form, 100);
+    timer.Tick = [&ticks] { ++ticks; };
+    EXPECT_TRUE(timer.enabled());
+    clock.advance(50);
+    timer.setEnabled(false);
+    EXPECT_FALSE(timer.enabled());
+    clock.advance(500);
+    EXPECT_EQ(ticks, 0);
+    timer.setEnabled(true);
+    clock.advance(99);
+    EXPECT_EQ(ticks, 0);
+    clock.advance(1);
+    EXPECT_EQ(ticks, 1);
+    forms::Timer idle(&form, 100, false);
+    idle.Tick = [&ticks] { ticks += 100; };
+    clock.advance(300);
+    EXPECT_EQ(ticks, 4) << "a timer made disabled never ticks";
+}
+
+TEST(TimerControl, AnUnloadedWindowGetsNoMoreTicks) {
+    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+    forms::FormSet set;
+    forms::FormSlot<TestForm> slot{set, [] { return std::make_unique<TestForm>(); }};
+    int ticks = 0;
+    forms::Timer timer(&slot.get(), 100);
+    timer.Tick = [&ticks, &slot] {
+        ++ticks;
+        slot.unload();  // the handler unloads its own window
+    };
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 1) << "ticks while the window waits to be deleted";
+    EXPECT_FALSE(timer.enabled());
+    ui::settle();
+    clock.advance(1000);
+    EXPECT_EQ(ticks, 1);
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <vector>
 
 #include "dictionaries/dictionary.h"
+#include "forms/clock.h"
 #include "program_fixture.h"
 
 namespace {
@@ -44,38 +50,201 @@ TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));
 
-TEST_F(ProgramTest, ClockIsEmptyForOneIntervalThenShowsTimeAndDate) {
-    ui::click(program.Form1->Label10);
-    LockWindow& lock = *program.Form10;
-    EXPECT_TRUE(lock.Label1.caption().isEmpty());
-    EXPECT_TRUE(lock.Label2.caption().isEmpty());
-    EXPECT_EQ(lock.Timer1.interval(), 100);
-    const QTime before = QTime::currentTime();
-    QTest::qWait(250);
-    const QTime after = QTime::currentTime();
-    EXPECT_TRUE(lock.Label1.caption() == LockWindow::timeText(before) ||
-                lock.Label1.caption() == LockWindow::timeText(after))
-        << qPrintable(lock.Label1.caption());
-    EXPECT_EQ(lock.Label2.caption(), LockWindow::dateText(QDate::currentDate()));
-    EXPECT_TRUE(lock.Label1.caption().contains(QString::number(after.second()).right(1)));
+// The program's clock stands still at a moment of the test's choosing and moves
+// only when the test moves it; the region is the test's too.
+struct StoppedClock {
+    static inline const QDate kDay{2026, 11, 23};
+    forms::ManualClock clock{QDateTime(kDay, QTime(13, 5, 9))};
+};
+
+class LockClock : public StoppedClock, public ProgramTest {
+protected:
+    void TearDown() override { QLocale::setDefault(m_regionBefore); }
+
+    void useRegion(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+
+    LockWindow& lock() {
+        ui::click(program.Form1->Label10);
+        ui::settle();
+        return *program.Form10;
+    }
+
+    // Puts the clock at the start of `time` and lets one timer interval pass.
+    void tickAt(const QTime& time) {
+        clock.setTime(QDateTime(kDay, time));
+        clock.advance(100);
+    }
+
+private:
+    const QLocale m_regionBefore;
+};
+
+TEST_F(LockClock, EmptyForOneIntervalThenShowsTimeAndDateOnEveryTick) {
+    useRegion("en_US");
+    LockWindow& window = lock();
+    EXPECT_EQ(window.Timer1.interval(), 100);
+    EXPECT_TRUE(window.Label1.caption().isEmpty());
+    EXPECT_TRUE(window.Label2.caption().isEmpty());
+    clock.advance(99);
+    EXPECT_TRUE(window.Label1.caption().isEmpty()) << "no tick before one interval";
+    EXPECT_TRUE(window.Label2.caption().isEmpty());
+    clock.advance(1);
+    EXPECT_EQ(window.Label1.caption(), "1:05:09 PM");
+    EXPECT_EQ(window.Label2.caption(), "11/23/26");
+    clock.advance(900);
+    EXPECT_EQ(window.Label1.caption(), "1:05:10 PM") << "the tenth tick shows the next second";
+    // Across midnight the date follows on the next tick.
+    clock.setTime(QDateTime(kDay, QTime(23, 59, 59, 950)));
+    clock.advance(100);
+    EXPECT_EQ(window.Label1.caption(), "12:00:00 AM");
+    EXPECT_EQ(window.Label2.caption(), "11/24/26");
 }
 
-TEST(LockClock, TimeHasSecondsAndNoZone) {
-    const QString text = LockWindow::timeText(QTime(13, 5, 9));
-    EXPECT_TRUE(text.contains("05")) << qPrintable(text);
-    EXPECT_TRUE(text.contains("09")) << qPrintable(text);
-    EXPECT_FALSE(text.contains("UTC")) << qPrintable(text);
-    EXPECT_FALSE(LockWindow::dateText(QDate(2026, 12, 10)).isEmpty());
-}
-
-TEST_F(ProgramTest, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
+TEST_F(LockClock, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
     ui::click(program.Form1->Label10);
     ui::click(program.Form10->Label3);
+    clock.advance(250);  // a tick of the gone window would touch freed labels
     ui::settle();
-    QTest::qWait(250);  // a tick of the gone window would touch freed labels
+    clock.advance(250);
     expectHomeScreen(program);
     ui::click(program.Form1->Label10);
-    EXPECT_TRUE(program.Form10->Label1.caption().isEmpty()) << "a new lock starts empty";
+    LockWindow& again = *program.Form10;
+    EXPECT_TRUE(again.Label1.caption().isEmpty()) << "a new lock starts empty";
+    clock.advance(99);
+    EXPECT_TRUE(again.Label1.caption().isEmpty()) << "its timer starts anew";
+    clock.advance(1);
+    EXPECT_FALSE(again.Label1.caption().isEmpty());
+}
+
+// What a user of each region reads at 13:05:09 and 01:05:09 on 23 November
+// 2026. Regions whose long time format is too wide for the label show a
+// shorter form that still has the seconds: fr_CA instead of "13 h 05 min 09 s",
+// sq_AL on a 24-hour clock instead of "1:05:09 E PASDITES".
+struct RegionClock {
+    const char* region;
+    const char* afternoon;
+    const char* night;
+    const char* date;
+};
+
+void PrintTo(const RegionClock& row, std::ostream* out) {
+    *out << row.region;
+}
+
+class LockClockRegion : public LockClock, public ::testing::WithParamInterface<RegionClock> {};
+
+TEST_P(LockClockRegion, ShowsTheRegionsTimeWithSecondsAndShortDate) {
+    const RegionClock& row = GetParam();
+    useRegion(row.region);
+    LockWindow& window = lock();
+    tickAt(QTime(13, 5, 9));
+    EXPECT_EQ(window.Label1.caption(), QString::fromUtf8(row.afternoon));
+    EXPECT_EQ(window.Label2.caption(), QString::fromUtf8(row.date));
+    EXPECT_EQ(window.Label2.caption(),
+              QLocale(QString::fromLatin1(row.region)).toString(kDay, QLocale::ShortFormat))
+        << "the region's short date format";
+    tickAt(QTime(1, 5, 9));
+    EXPECT_EQ(window.Label1.caption(), QString::fromUtf8(row.night));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shell, LockClockRegion,
+    ::testing::Values(RegionClock{"en_US", "1:05:09 PM", "1:05:09 AM", "11/23/26"},
+                      RegionClock{"de_DE", "13:05:09", "01:05:09", "23.11.26"},
+                      RegionClock{"fr_CA", "13:05:09", "01:05:09", "2026-11-23"},
+                      RegionClock{"sq_AL", "13:05:09", "1:05:09", "23.11.26"},
+                      RegionClock{"nds_DE", "Klock 13.05:09", "Klock 1.05:09", "23.11.26"},
+                      RegionClock{"zh_TW", "下午1:05:09", "上午1:05:09", "2026/11/23"}),
+    [](const ::testing::TestParamInfo<RegionClock>& info) {
+        return std::string(info.param.region);
+    });
+
+// The numbers in a text, in order, in whatever digits the region writes.
+std::vector<int> numbersIn(const QString& text) {
+    std::vector<int> numbers;
+    bool inNumber = false;
+    for (char32_t c : text.toUcs4()) {
+        if (!QChar::isDigit(c)) {
+            inNumber = false;
+            continue;
+        }
+        if (!inNumber) numbers.push_back(0);
+        numbers.back() = numbers.back() * 10 + QChar::digitValue(c);
+        inNumber = true;
+    }
+    return numbers;
+}
+
+// Nothing of a time zone: no zone name, no empty brackets, nothing that
+// separated it from the time.
+::testing::AssertionResult noZoneLeft(const QString& text, const QString& zone) {
+    auto fail = [&text](const char* why) {
+        return ::testing::AssertionFailure() << why << " in \"" << text.toStdString() << '"';
+    };
+    for (const QString& name : {zone, QStringLiteral("UTC"), QStringLiteral("GMT")}) {
+        if (!name.isEmpty() && text.contains(name)) return fail("a time zone");
+    }
+    static const QRegularExpression emptyBrackets(
+        QStringLiteral("[(\\[\\x{FF08}]\\s*[)\\]\\x{FF09}]"));
+    if (text.contains(emptyBrackets)) return fail("empty brackets");
+    if (text != text.trimmed() || text.contains(QStringLiteral("  "))) return fail("stray blanks");
+    static const QString danglingEnd = QStringLiteral(",\uFF0C([:-");
+    static const QString danglingStart = QStringLiteral(",\uFF0C)]:-");
+    if (text.isEmpty() || danglingEnd.contains(text.back()) ||
+        danglingStart.contains(text.front())) {
+        return fail("a dangling separator");
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// On one line, within the label's width, in the label's own font.
+::testing::AssertionResult fitsOneLine(const QLabel& label, const QString& text) {
+    const QFontMetrics metrics(label.font());
+    const int width = metrics.horizontalAdvance(text);
+    const int oneLine =
+        metrics.boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignHCenter, text).height();
+    const int wrapped = metrics
+                            .boundingRect(QRect(0, 0, label.width(), 1000),
+                                          Qt::AlignHCenter | Qt::TextWordWrap, text)
+                            .height();
+    if (width <= label.width() && wrapped == oneLine) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << '"' << text.toStdString() << "\" is " << width << " px wide and wraps to " << wrapped
+           << " px; the label is " << label.width() << " x " << label.height();
+}
+
+TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabel) {
+    LockWindow& window = lock();
+    const auto& label = *static_cast<const QLabel*>(window.Label1.widget());
+    const auto& dateLabel = *static_cast<const QLabel*>(window.Label2.widget());
+    ASSERT_EQ(label.size(), QSize(193, 41)) << "2895 x 615 twips";
+    const QString zone = QDateTime(kDay, QTime(13, 5, 9)).timeZoneAbbreviation();
+    const auto regions =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(regions.size(), 500);
+    for (const QLocale& region : regions) {
+        SCOPED_TRACE(region.bcp47Name().toStdString() + " (" + region.name().toStdString() + ")");
+        QLocale::setDefault(region);
+        tickAt(QTime(13, 5, 9));
+        const QString afternoon = window.Label1.caption();
+        EXPECT_EQ(window.Label2.caption(), region.toString(kDay, QLocale::ShortFormat));
+        EXPECT_TRUE(fitsOneLine(dateLabel, window.Label2.caption()));
+        tickAt(QTime(1, 5, 9));
+        const QString night = window.Label1.caption();
+
+        const std::vector<int> numbers = numbersIn(afternoon);
+        EXPECT_TRUE(numbers == std::vector<int>({13, 5, 9}) ||
+                    numbers == std::vector<int>({1, 5, 9}))
+            << "hours, minutes and seconds, and no other number, in \"" << afternoon.toStdString()
+            << '"';
+        EXPECT_EQ(numbersIn(night), std::vector<int>({1, 5, 9})) << night.toStdString();
+        EXPECT_NE(afternoon, night) << "1 p.m. and 1 a.m. look alike";
+        EXPECT_TRUE(noZoneLeft(afternoon, zone));
+        EXPECT_TRUE(noZoneLeft(night, zone));
+        EXPECT_TRUE(fitsOneLine(label, afternoon));
+        EXPECT_TRUE(fitsOneLine(label, night));
+        EXPECT_EQ(label.size(), QSize(193, 41)) << "the label keeps its stored size";
+    }
 }
 
 TEST_F(ProgramTest, LockWindowHasNoDragNoTitleBarLabelsAndNoKeys) {
