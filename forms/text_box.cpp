@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <limits>
 
@@ -28,6 +29,14 @@ protected:
         if (source == nullptr || !source->hasText()) return;
         const QString text = source->text();
         if (!text.isEmpty()) insertPlainText(text);
+    }
+
+    // Qt's editor leaves the presses of other buttons than the left to the
+    // window behind, where they would start a window drag, and the middle
+    // button's release (the paste) would then never come back here.
+    void mousePressEvent(QMouseEvent* event) override {
+        QPlainTextEdit::mousePressEvent(event);
+        event->accept();
     }
 };
 

@@ -158,4 +158,24 @@ TEST_F(OxfordList, AfterTheSearchFoundNothingOnlyALeftClickSelects) {
     expectShows(w, kAlternatingCurrent, "left click");
 }
 
+// The list and the text boxes take the presses of other buttons for
+// themselves: a drag that starts on one of them moves neither the window nor
+// the selection. (The right button on a text box opens the box's own menu.)
+TEST_F(OxfordList, OtherButtonsOnTheBoxesMoveNoWindow) {
+    DictionaryWindow& w = oxford();
+    clickRow(w.List1, 9, Qt::LeftButton);
+    const QPoint start = w.pos();
+    const std::pair<const forms::Control*, Qt::MouseButton> presses[] = {
+        {&w.List1, Qt::RightButton},
+        {&w.List1, Qt::MiddleButton},
+        {&w.Text1, Qt::MiddleButton},
+        {&w.Text2, Qt::MiddleButton},
+        {&w.Text3, Qt::MiddleButton}};
+    for (const auto& [box, button] : presses) {
+        ui::drag(&w, ui::centreInWindow(*box), {30, 20}, button);
+        EXPECT_EQ(w.pos(), start) << qPrintable(box->name()) << " button " << button;
+    }
+    expectShows(w, kAlternatingCurrent, "after the drags");
+}
+
 }  // namespace

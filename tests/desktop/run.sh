@@ -304,8 +304,13 @@ case_paste_without_selection() {
         xdotool mousemove $((X + ${!x})) $((Y + ${!y})) click 2 click 1 \
             key ctrl+v shift+Insert
     done
+    # The box keeps a middle press for itself: dragging from there moves no
+    # window, and the release, the paste, comes back to the box.
+    xdotool mousemove $((X + elaboration_box[0])) $((Y + elaboration_box[1])) mousedown 2 \
+        mousemove $((X + elaboration_box[0] + 40)) $((Y + elaboration_box[1] + 30)) mouseup 2
     # Input is handled in order: once "_" has minimized the window, the
     # pastes before it have been handled.
+    local x0=$X y0=$Y
     xdotool mousemove $((X + minimize_label[0])) $((Y + minimize_label[1])) click 1
     wait_for 5 minimized "$win"
     if ! running; then
@@ -315,6 +320,9 @@ case_paste_without_selection() {
         fail paste-from-nothing "the program ended with status $code: $(tail -n 1 "$work/app.log")"
     elif ! minimized "$win"; then
         fail paste-from-nothing "the window took no input after the pastes"
+        stop_program
+    elif ! at_position "$win" "$x0" "$y0"; then
+        fail paste-from-nothing "a middle drag on the elaboration box moved the window"
         stop_program
     else
         pass paste-from-nothing
