@@ -98,11 +98,6 @@ at_position() {  # window x y
     read_position "$1" && [[ "$X" == "$2" && "$Y" == "$3" ]]
 }
 
-# The window is not on the screen (minimized, or gone with its program).
-off_screen() {
-    ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
-}
-
 minimized() {
     xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'
 }
@@ -166,9 +161,9 @@ selected_box=(308 269)
 
 # --- the cases ------------------------------------------------------------------
 
-# A press of a button other than the left on the background moves the window
-# while it is held and drops it on release; the next click reaches the control
-# under the pointer. `ends` is how that click is seen: "minimize" or "close".
+# A press of the button on the background moves the window while it is held
+# and drops it on release; the next click reaches the control under the
+# pointer. The third argument is that control: "minimize" or "close".
 case_button_drag() {  # name button ends
     local name=$1 button=$2
     start_program || { fail "$name" "the home screen did not show"; return; }
