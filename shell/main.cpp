@@ -167,8 +167,10 @@ QString platformProblem() {
                     problem += QStringLiteral(" (QT_QPA_PLATFORM=%1)")
                                    .arg(QString::fromLocal8Bit(requested));
                 }
-                problem += QStringLiteral("; set QT_QPA_PLATFORM to one of: %1")
-                               .arg(installed.join(QLatin1String(", ")));
+                problem += installed.isEmpty()
+                               ? QStringLiteral("; install Qt's platform plugins")
+                               : QStringLiteral("; set QT_QPA_PLATFORM to one of: %1")
+                                     .arg(installed.join(QLatin1String(", ")));
             }
         }
         if (problem.isEmpty()) return {};
