@@ -72,6 +72,7 @@ void Form::showForm() {
 void Form::unload() {
     if (m_unloaded) return;
     m_unloaded = true;
+    endOwnDrag();
     hide();
     // Until it is deleted, the window takes no more input and its timers stop:
     // events already queued for it go nowhere, as they would for a destroyed
@@ -99,10 +100,27 @@ void Form::applyTabOrder(const std::vector<Control*>& controls) {
 void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) { startWindowDrag(); }
 
 void Form::startWindowDrag() {
-    if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove()) return;
-    m_ownDrag = true;
+    if (m_dragButton != Qt::NoButton) return;  // a second button while moving
+    // The X11 window managers' move follows the left button only: handed a
+    // move by another button, they keep it after that button's release, and
+    // the window sticks to the pointer.
+    static const bool waylandOnly =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (waylandOnly || m_pressButton == Qt::LeftButton) {
+        if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove()) {
+            return;
+        }
+    }
+    m_dragButton = m_pressButton;
     m_dragStartGlobal = m_pressGlobal;
     m_dragStartPos = pos();
+    grabMouse();
+}
+
+void Form::endOwnDrag() {
+    if (m_dragButton == Qt::NoButton) return;
+    m_dragButton = Qt::NoButton;
+    releaseMouse();
 }
 
 void Form::paintEvent(QPaintEvent*) {
@@ -115,15 +133,16 @@ void Form::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (!m_frame.draggable) return;
     m_pressGlobal = event->globalPosition();
+    m_pressButton = event->button();
     const QPointF at = event->position() * kTwipsPerPixel;
     Form_MouseDown(event->button(), event->modifiers(), at);
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    if (!m_ownDrag) return;
-    if (event->buttons() == Qt::NoButton) {
-        m_ownDrag = false;
+    if (m_dragButton == Qt::NoButton) return;
+    if (!(event->buttons() & m_dragButton)) {  // its release went elsewhere
+        endOwnDrag();
         return;
     }
     const QPointF delta = event->globalPosition() - m_dragStartGlobal;
@@ -132,7 +151,7 @@ void Form::mouseMoveEvent(QMouseEvent* event) {
 
 void Form::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->buttons() == Qt::NoButton) m_ownDrag = false;
+    if (event->button() == m_dragButton) endOwnDrag();
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -55,8 +55,10 @@ protected:
     virtual void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
                                 QPointF twipsPosition);
 
-    // Hands the move to the platform, or moves the window itself while the
-    // button is held where the platform will not.
+    // Moves the window while the pressed button is held, until its release:
+    // by the platform's own move where that follows the button (the left one
+    // on X11, any on Wayland, where only the platform can move a window), else
+    // by the window itself.
     void startWindowDrag();
 
     void paintEvent(QPaintEvent* event) override;
@@ -74,8 +76,11 @@ private:
     std::function<void()> m_release;  // empties the slot
     bool m_unloaded = false;
 
+    void endOwnDrag();
+
     QPointF m_pressGlobal;
-    bool m_ownDrag = false;
+    Qt::MouseButton m_pressButton = Qt::NoButton;
+    Qt::MouseButton m_dragButton = Qt::NoButton;  // none: no move of our own runs
     QPointF m_dragStartGlobal;
     QPoint m_dragStartPos;
 };

@@ -1,6 +1,8 @@
 #include "forms/list_box.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 
 namespace forms {
 
@@ -20,6 +22,63 @@ bool isWindows1252Char(char16_t c) {
     }
 }
 
+// A single-selection list whose selection the user moves and never clears:
+// a left click on a row selects it, Ctrl or not; keys that move the current
+// row select the row they reach; Space selects nothing and clears nothing; the
+// right and middle buttons leave both the selection and the current row alone.
+class SelectionList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        constexpr auto kSelect = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        if (event == nullptr) return QListWidget::selectionCommand(index, event);
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                return index.isValid() &&
+                               static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton
+                           ? kSelect
+                           : QItemSelectionModel::NoUpdate;
+            case QEvent::MouseMove:  // the left button held, dragged over the rows
+                return index.isValid() &&
+                               (static_cast<const QMouseEvent*>(event)->buttons() & Qt::LeftButton)
+                           ? kSelect
+                           : QItemSelectionModel::NoUpdate;
+            case QEvent::KeyPress: {
+                const int key = static_cast<const QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Space || key == Qt::Key_Select || !index.isValid()) {
+                    return QItemSelectionModel::NoUpdate;
+                }
+                return kSelect;
+            }
+            default:
+                return QItemSelectionModel::NoUpdate;
+        }
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (leftButtonOnly(event)) QListWidget::mousePressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (leftButtonOnly(event)) QListWidget::mouseReleaseEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (leftButtonOnly(event)) QListWidget::mouseDoubleClickEvent(event);
+    }
+
+private:
+    // Other buttons are taken here, so that they neither reach the list's rows
+    // nor pass to the window behind (where a press would move the window).
+    static bool leftButtonOnly(QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) return true;
+        event->accept();
+        return false;
+    }
+};
+
 }  // namespace
 
 bool isWindows1252(QStringView text) {
@@ -30,7 +89,7 @@ bool isWindows1252(QStringView text) {
 }
 
 ListBox::ListBox(QWidget* parent, const QString& name)
-    : Control(new QListWidget(parent), name), m_list(static_cast<QListWidget*>(widget())) {
+    : Control(new SelectionList(parent), name), m_list(static_cast<QListWidget*>(widget())) {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSortingEnabled(false);
     m_list->setUniformItemSizes(true);

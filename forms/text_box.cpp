@@ -1,6 +1,8 @@
 #include "forms/text_box.h"
 
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <limits>
 
@@ -10,13 +12,41 @@ namespace forms {
 
 namespace {
 
+// Takes plain text only, from any paste: Ctrl+V, Shift+Insert, a middle click,
+// a drop. Qt's own insertion crashes on X11 when nobody owns the primary
+// selection (a middle click on a desktop where nothing was selected yet), and
+// the boxes show plain text anyway.
+class PlainTextEditor : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source != nullptr && source->hasText();
+    }
+
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source == nullptr || !source->hasText()) return;
+        const QString text = source->text();
+        if (!text.isEmpty()) insertPlainText(text);
+    }
+
+    // Qt's editor leaves the presses of other buttons than the left to the
+    // window behind, where they would start a window drag, and the middle
+    // button's release (the paste) would then never come back here.
+    void mousePressEvent(QMouseEvent* event) override {
+        QPlainTextEdit::mousePressEvent(event);
+        event->accept();
+    }
+};
+
 QWidget* makeEditor(QWidget* parent, bool multiLine, ScrollBars scrollBars) {
     if (!multiLine) {
         auto* line = new QLineEdit(parent);
         line->setMaxLength(std::numeric_limits<int>::max());
         return line;
     }
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new PlainTextEditor(parent);
     edit->setTabChangesFocus(true);
     edit->setLineWrapMode(scrollBars == ScrollBars::Horizontal ? QPlainTextEdit::NoWrap
                                                                : QPlainTextEdit::WidgetWidth);

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-dejavu-core
     strace
+    qt6-qpa-plugins xvfb openbox xdotool x11-utils
 )
 if (($#)); then packages=("$@"); fi
 

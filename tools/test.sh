@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both presets and runs the whole test suite
-# under both, on the offscreen platform.
+# under both, on the offscreen platform; then the desktop stage, a few tests of
+# the program on a real X server of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -12,4 +13,7 @@ for preset in default asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" || status=1
 done
+echo "== desktop"
+env -u QT_QPA_PLATFORM bash tests/desktop/run.sh build/default/orvanta build/asan/orvanta ||
+    status=1
 exit $status
