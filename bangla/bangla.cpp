@@ -1,8 +1,6 @@
 #include "bangla/bangla.h"
 
 #include <QVarLengthArray>
-#include <algorithm>
-#include <memory>
 
 #include "bangla/layout_table.h"
 
@@ -28,49 +26,19 @@ constexpr char16_t kSignR = u'ৃ';
 
 // Text of one syllable. Syllables are short, so it stays on the stack; only
 // a freak run of signs makes it grow.
-class Buffer {
-public:
-    Buffer() = default;
-    Buffer(const Buffer&) = delete;
-    Buffer& operator=(const Buffer&) = delete;
+using Syllable = QVarLengthArray<char16_t, 64>;
 
-    void append(char16_t c) {
-        if (size_ == capacity_) grow();
-        data_[size_++] = c;
-    }
-    void append(const char16_t* s, qsizetype n) {
-        for (qsizetype i = 0; i < n; ++i) append(s[i]);
-    }
-    void resize(qsizetype n) { size_ = std::min(n, size_); }
-    bool isEmpty() const { return size_ == 0; }
-    qsizetype size() const { return size_; }
-    const char16_t* constData() const { return data_; }
-    char16_t& operator[](qsizetype i) { return data_[i]; }
-    char16_t operator[](qsizetype i) const { return data_[i]; }
-    char16_t& back() { return data_[size_ - 1]; }
-    char16_t back() const { return data_[size_ - 1]; }
-
-private:
-    void grow() {
-        auto bigger = std::make_unique<char16_t[]>(size_t(capacity_ * 2));
-        std::copy(data_, data_ + size_, bigger.get());
-        heap_ = std::move(bigger);
-        data_ = heap_.get();
-        capacity_ *= 2;
-    }
-
-    char16_t local_[64];
-    std::unique_ptr<char16_t[]> heap_;
-    char16_t* data_ = local_;
-    qsizetype size_ = 0;
-    qsizetype capacity_ = 64;
-};
-
-void append(Buffer& buf, std::u16string_view s) {
-    buf.append(s.data(), qsizetype(s.size()));
+// Unit by unit: for the few units of a glyph this is quicker than the range
+// append, which copies through memcpy.
+Q_ALWAYS_INLINE void append(Syllable& buf, std::u16string_view s) {
+    for (char16_t c : s) buf.append(c);
 }
 
-void append(QString& out, const Buffer& buf) {
+std::u16string_view view(const Syllable& buf, qsizetype from = 0) {
+    return {buf.constData() + from, size_t(buf.size() - from)};
+}
+
+void append(QString& out, const Syllable& buf) {
     out.append(reinterpret_cast<const QChar*>(buf.constData()), buf.size());
 }
 
@@ -95,7 +63,7 @@ Kind kindAt(QStringView text, qsizetype i) {
 
 // Appends a piece of a cluster. A half form ends in hasanta and a fola begins
 // with one; joined they share it.
-void appendJoined(Buffer& cluster, std::u16string_view piece) {
+void appendJoined(Syllable& cluster, std::u16string_view piece) {
     if (!cluster.isEmpty() && cluster.back() == kHasanta && !piece.empty() &&
         piece.front() == kHasanta) {
         piece.remove_prefix(1);
@@ -103,7 +71,7 @@ void appendJoined(Buffer& cluster, std::u16string_view piece) {
     append(cluster, piece);
 }
 
-void appendFola(Buffer& cluster, const Glyph& g) {
+void appendFola(Syllable& cluster, const Glyph& g) {
     // Ya-fola on a bare ra is র‍্য; without the joiner Unicode would read
     // it as reph on ya.
     if (cluster.size() == 1 && cluster[0] == kRa && g.text == u"্য") cluster.append(kZwj);
@@ -112,7 +80,7 @@ void appendFola(Buffer& cluster, const Glyph& g) {
 
 // One glyph, or half forms ending in a glyph: where a cluster, or the part of
 // it after a hasanta, begins. Returns where it ends, or `i` when there is none.
-qsizetype readCore(QStringView text, qsizetype i, Buffer& cluster, Buffer& vowels) {
+qsizetype readCore(QStringView text, qsizetype i, Syllable& cluster, Syllable& vowels) {
     qsizetype j = i;
     while (kindAt(text, j) == Kind::HalfForm) ++j;
     const Kind last = kindAt(text, j);
@@ -135,9 +103,9 @@ bool startsCluster(QStringView text, qsizetype i) {
 // Converts the syllable whose pre-base vowel signs stand at [preBegin, i) and
 // whose cluster or vowel letter starts at i. Returns where it ends.
 qsizetype convertSyllable(QStringView text, qsizetype preBegin, qsizetype i, QString& out) {
-    Buffer cluster;
-    Buffer vowels;
-    Buffer marks;
+    Syllable cluster;
+    Syllable vowels;
+    Syllable marks;
     bool reph = false;
     const qsizetype clusterBegin = i;
     const bool vowelLetter = glyphAt(text, i).kind == Kind::VowelLetter;
@@ -192,9 +160,9 @@ qsizetype convertSyllable(QStringView text, qsizetype preBegin, qsizetype i, QSt
         ++i;
     }
 
-    Buffer syllable;
+    Syllable syllable;
     if (reph) append(syllable, u"র্");
-    syllable.append(cluster.constData(), cluster.size());
+    append(syllable, view(cluster));
 
     // Pre-base sign first: it follows the cluster in logical order. ে with
     // া or ৗ after the cluster is the two-part ো or ৌ.
@@ -208,8 +176,8 @@ qsizetype convertSyllable(QStringView text, qsizetype preBegin, qsizetype i, QSt
     } else {
         for (qsizetype p = preBegin; p < clusterBegin; ++p) append(syllable, glyphAt(text, p).text);
     }
-    syllable.append(vowels.constData() + v, vowels.size() - v);
-    syllable.append(marks.constData(), marks.size());
+    append(syllable, view(vowels, v));
+    append(syllable, view(marks));
     append(out, syllable);
     return i;
 }
@@ -285,7 +253,7 @@ char16_t folaFor(char16_t c, char16_t prev) {
 
 // Writes the consonants of one cluster: the longest known conjunct at each
 // start, then folas, then hasanta and a new start for what no fola writes.
-void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Buffer& out) {
+void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Syllable& out) {
     // The cluster as Unicode, consonant k at 2k, to match conjuncts against.
     QVarLengthArray<char16_t, 16> joined;
     for (qsizetype k = 0; k < cons.size(); ++k) {
@@ -432,7 +400,7 @@ qsizetype encodeSyllable(QStringView text, qsizetype i, QString& out) {
         }
     }
 
-    Buffer glyphs;
+    Syllable glyphs;
     switch (sign) {
         case u'ি':
             glyphs.append(u'w');
@@ -449,7 +417,7 @@ qsizetype encodeSyllable(QStringView text, qsizetype i, QString& out) {
             break;
     }
 
-    Buffer cluster;
+    Syllable cluster;
     encodeCluster(cons, cluster);
     if (cons.size() == 1 && (sign == kSignU || sign == kSignR)) {
         // Letters the font draws with their u- or r-sign in one glyph.
@@ -472,7 +440,7 @@ qsizetype encodeSyllable(QStringView text, qsizetype i, QString& out) {
     const bool yaLast =
         cluster.size() > 1 && cluster.back() == u'¨' && (sign == kSignU || sign == kSignUu);
     if (yaLast) cluster.resize(cluster.size() - 1);
-    glyphs.append(cluster.constData(), cluster.size());
+    append(glyphs, view(cluster));
     if (hasanta) glyphs.append(u'&');
     if (reph) glyphs.append(u'©');
     if (const char16_t post = postGlyph(sign, glyphs.back()); post != 0) glyphs.append(post);
