@@ -261,15 +261,18 @@ void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Syllable& out) {
     bool atStart = true;
     while (k < cons.size()) {
         if (atStart) {
-            const std::u16string_view rest = all.substr(size_t(2 * k));
-            qsizetype used = 1;
             std::u16string_view layout = detail::letterLayout(cons[k]);
-            for (const detail::Conjunct& c : detail::conjuncts()) {
-                if (rest.starts_with(c.unicode) &&
-                    (rest.size() == c.unicode.size() || rest[c.unicode.size()] == kHasanta)) {
-                    used = qsizetype(c.unicode.size() + 1) / 2;
-                    layout = c.layout;
-                    break;
+            qsizetype used = 1;
+            // A conjunct joins two consonants at least.
+            if (k + 1 < cons.size()) {
+                const std::u16string_view rest = all.substr(size_t(2 * k));
+                for (const detail::Conjunct& c : detail::conjuncts()) {
+                    if (rest.starts_with(c.unicode) &&
+                        (rest.size() == c.unicode.size() || rest[c.unicode.size()] == kHasanta)) {
+                        used = qsizetype(c.unicode.size() + 1) / 2;
+                        layout = c.layout;
+                        break;
+                    }
                 }
             }
             append(out, layout);

@@ -506,6 +506,10 @@ constexpr std::array<ConjunctText, kConjunctCount> conjunctTexts() {
         table[n].layout.append(spelling);
         ++n;
     }
+    for (const ConjunctText& c : table) {
+        require(c.unicode.size() >= 3 && c.unicode.view()[1] == kHasanta,
+                "a conjunct of one consonant");
+    }
     // Longest first, so that the first match is the longest.
     for (std::size_t i = 1; i < table.size(); ++i) {
         for (std::size_t j = i; j > 0 && table[j - 1].unicode.size() < table[j].unicode.size();
