@@ -1,8 +1,6 @@
 #include "bangla/bangla.h"
 
 #include <QVarLengthArray>
-#include <algorithm>
-#include <memory>
 
 #include "bangla/layout_table.h"
 
@@ -10,67 +8,40 @@ namespace bangla {
 
 namespace {
 
+using detail::appendJoined;
 using detail::Glyph;
 using detail::glyphOf;
+using detail::kHasanta;
 using detail::Kind;
+using detail::kSignAa;
+using detail::writingOf;
 
-constexpr char16_t kHasanta = u'\u09CD';
 constexpr char16_t kNukta = u'\u09BC';
 constexpr char16_t kZwj = u'\u200D';
 constexpr char16_t kRa = u'র';
 constexpr char16_t kYa = u'য';
 constexpr char16_t kSignE = u'ে';
-constexpr char16_t kSignAa = u'া';
 constexpr char16_t kSignAu = u'ৗ';
 constexpr char16_t kSignU = u'ু';
 constexpr char16_t kSignUu = u'ূ';
-constexpr char16_t kSignR = u'ৃ';
+constexpr char16_t kSignO = u'ো';
+constexpr char16_t kSignOu = u'ৌ';
 
 // Text of one syllable. Syllables are short, so it stays on the stack; only
 // a freak run of signs makes it grow.
-class Buffer {
-public:
-    Buffer() = default;
-    Buffer(const Buffer&) = delete;
-    Buffer& operator=(const Buffer&) = delete;
+using Syllable = QVarLengthArray<char16_t, 64>;
 
-    void append(char16_t c) {
-        if (size_ == capacity_) grow();
-        data_[size_++] = c;
-    }
-    void append(const char16_t* s, qsizetype n) {
-        for (qsizetype i = 0; i < n; ++i) append(s[i]);
-    }
-    void resize(qsizetype n) { size_ = std::min(n, size_); }
-    bool isEmpty() const { return size_ == 0; }
-    qsizetype size() const { return size_; }
-    const char16_t* constData() const { return data_; }
-    char16_t& operator[](qsizetype i) { return data_[i]; }
-    char16_t operator[](qsizetype i) const { return data_[i]; }
-    char16_t& back() { return data_[size_ - 1]; }
-    char16_t back() const { return data_[size_ - 1]; }
-
-private:
-    void grow() {
-        auto bigger = std::make_unique<char16_t[]>(size_t(capacity_ * 2));
-        std::copy(data_, data_ + size_, bigger.get());
-        heap_ = std::move(bigger);
-        data_ = heap_.get();
-        capacity_ *= 2;
-    }
-
-    char16_t local_[64];
-    std::unique_ptr<char16_t[]> heap_;
-    char16_t* data_ = local_;
-    qsizetype size_ = 0;
-    qsizetype capacity_ = 64;
-};
-
-void append(Buffer& buf, std::u16string_view s) {
-    buf.append(s.data(), qsizetype(s.size()));
+// Unit by unit: for the few units of a glyph this is quicker than the range
+// append, which copies through memcpy.
+Q_ALWAYS_INLINE void append(Syllable& buf, std::u16string_view s) {
+    for (char16_t c : s) buf.append(c);
 }
 
-void append(QString& out, const Buffer& buf) {
+std::u16string_view view(const Syllable& buf, qsizetype from = 0) {
+    return {buf.constData() + from, size_t(buf.size() - from)};
+}
+
+void append(QString& out, const Syllable& buf) {
     out.append(reinterpret_cast<const QChar*>(buf.constData()), buf.size());
 }
 
@@ -82,6 +53,24 @@ bool contains(std::u16string_view set, char16_t c) {
     return set.find(c) != set.npos;
 }
 
+// ো and ৌ are written in two parts: ে before the cluster, and া or ৗ after
+// it. The two-part sign of ে and `post`, or 0.
+char16_t twoPartSign(char16_t post) {
+    return post == kSignAa ? kSignO : post == kSignAu ? kSignOu : 0;
+}
+
+// The part of `sign` written after the cluster: া or ৗ of a two-part sign,
+// else the sign itself.
+char16_t postPart(char16_t sign) {
+    return sign == kSignO ? kSignAa : sign == kSignOu ? kSignAu : sign;
+}
+
+// The part of `sign` written before the cluster: ে of a two-part sign, else
+// the sign itself.
+char16_t prePart(char16_t sign) {
+    return sign == kSignO || sign == kSignOu ? kSignE : sign;
+}
+
 // ---------------------------------------------------------------------------
 // Layout -> Unicode
 
@@ -89,21 +78,15 @@ const Glyph& glyphAt(QStringView text, qsizetype i) {
     return glyphOf(text[i].unicode());
 }
 
+bool standsFor(const Glyph& g, char16_t c) {
+    return g.text.size() == 1 && g.text[0] == c;
+}
+
 Kind kindAt(QStringView text, qsizetype i) {
     return i < text.size() ? glyphAt(text, i).kind : Kind::Other;
 }
 
-// Appends a piece of a cluster. A half form ends in hasanta and a fola begins
-// with one; joined they share it.
-void appendJoined(Buffer& cluster, std::u16string_view piece) {
-    if (!cluster.isEmpty() && cluster.back() == kHasanta && !piece.empty() &&
-        piece.front() == kHasanta) {
-        piece.remove_prefix(1);
-    }
-    append(cluster, piece);
-}
-
-void appendFola(Buffer& cluster, const Glyph& g) {
+void appendFola(Syllable& cluster, const Glyph& g) {
     // Ya-fola on a bare ra is র‍্য; without the joiner Unicode would read
     // it as reph on ya.
     if (cluster.size() == 1 && cluster[0] == kRa && g.text == u"্য") cluster.append(kZwj);
@@ -112,7 +95,7 @@ void appendFola(Buffer& cluster, const Glyph& g) {
 
 // One glyph, or half forms ending in a glyph: where a cluster, or the part of
 // it after a hasanta, begins. Returns where it ends, or `i` when there is none.
-qsizetype readCore(QStringView text, qsizetype i, Buffer& cluster, Buffer& vowels) {
+qsizetype readCore(QStringView text, qsizetype i, Syllable& cluster, Syllable& vowels) {
     qsizetype j = i;
     while (kindAt(text, j) == Kind::HalfForm) ++j;
     const Kind last = kindAt(text, j);
@@ -135,17 +118,18 @@ bool startsCluster(QStringView text, qsizetype i) {
 // Converts the syllable whose pre-base vowel signs stand at [preBegin, i) and
 // whose cluster or vowel letter starts at i. Returns where it ends.
 qsizetype convertSyllable(QStringView text, qsizetype preBegin, qsizetype i, QString& out) {
-    Buffer cluster;
-    Buffer vowels;
-    Buffer marks;
+    Syllable cluster;
+    Syllable vowels;
+    Syllable marks;
     bool reph = false;
     const qsizetype clusterBegin = i;
     const bool vowelLetter = glyphAt(text, i).kind == Kind::VowelLetter;
 
     if (vowelLetter) {
         const Glyph& g = glyphAt(text, i);
-        if (g.text == u"অ" && i + 1 < text.size() && text[i + 1] == u'v') {
-            append(cluster, u"আ");
+        if (standsFor(g, detail::kLetterA) && i + 1 < text.size() &&
+            standsFor(glyphAt(text, i + 1), kSignAa)) {
+            cluster.append(detail::kLetterAa);
             i += 2;
         } else {
             append(cluster, g.text);
@@ -192,24 +176,23 @@ qsizetype convertSyllable(QStringView text, qsizetype preBegin, qsizetype i, QSt
         ++i;
     }
 
-    Buffer syllable;
-    if (reph) append(syllable, u"র্");
-    syllable.append(cluster.constData(), cluster.size());
+    Syllable syllable;
+    if (reph) append(syllable, glyphOf(detail::rephGlyph()).text);
+    append(syllable, view(cluster));
 
     // Pre-base sign first: it follows the cluster in logical order. ে with
     // া or ৗ after the cluster is the two-part ো or ৌ.
     qsizetype v = 0;
-    const bool twoPart = clusterBegin - preBegin == 1 &&
-                         glyphAt(text, preBegin).text.front() == kSignE && !vowels.isEmpty() &&
-                         (vowels[0] == kSignAa || vowels[0] == kSignAu);
-    if (twoPart) {
-        syllable.append(vowels[0] == kSignAa ? u'ো' : u'ৌ');
+    const bool onlyE = clusterBegin - preBegin == 1 && standsFor(glyphAt(text, preBegin), kSignE);
+    const char16_t twoPart = onlyE && !vowels.isEmpty() ? twoPartSign(vowels[0]) : 0;
+    if (twoPart != 0) {
+        syllable.append(twoPart);
         v = 1;
     } else {
         for (qsizetype p = preBegin; p < clusterBegin; ++p) append(syllable, glyphAt(text, p).text);
     }
-    syllable.append(vowels.constData() + v, vowels.size() - v);
-    syllable.append(marks.constData(), marks.size());
+    append(syllable, view(vowels, v));
+    append(syllable, view(marks));
     append(out, syllable);
     return i;
 }
@@ -257,35 +240,15 @@ char16_t consonantAt(QStringView text, qsizetype i, qsizetype& length) {
     return c;
 }
 
-// The fola that writes `c` after the glyph `prev`, or 0 when `c` must be
-// joined with hasanta instead. The font has several shapes of some folas;
-// each fits certain letters.
-char16_t folaFor(char16_t c, char16_t prev) {
-    switch (c) {
-        case u'য':
-            return u'¨';
-        case u'র':
-            if (contains(u"Mckm", prev)) return u'Ö';
-            return prev == u'd' ? u'«' : u'ª';
-        case u'ব':
-            if (contains(u"jkaen", prev)) return u'¦';
-            return prev == u'Y' ? u'^' : u'¡';
-        case u'ম':
-            return u'¥';
-        case u'ল':
-            return contains(u"Kdn", prev) ? u'¬' : u'ø';
-        case u'ন':
-            return u'œ';
-        case u'ণ':
-            return contains(u"n¶", prev) ? u'è' : 0;
-        default:
-            return 0;
-    }
+// The glyph written for `c` on its own, where nothing before it chooses
+// another; 0 for none.
+char16_t glyphFor(char16_t c) {
+    return writingOf(c).choose();
 }
 
 // Writes the consonants of one cluster: the longest known conjunct at each
 // start, then folas, then hasanta and a new start for what no fola writes.
-void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Buffer& out) {
+void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Syllable& out) {
     // The cluster as Unicode, consonant k at 2k, to match conjuncts against.
     QVarLengthArray<char16_t, 16> joined;
     for (qsizetype k = 0; k < cons.size(); ++k) {
@@ -298,15 +261,18 @@ void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Buffer& out) {
     bool atStart = true;
     while (k < cons.size()) {
         if (atStart) {
-            const std::u16string_view rest = all.substr(size_t(2 * k));
-            qsizetype used = 1;
             std::u16string_view layout = detail::letterLayout(cons[k]);
-            for (const detail::Conjunct& c : detail::conjuncts()) {
-                if (rest.starts_with(c.unicode) &&
-                    (rest.size() == c.unicode.size() || rest[c.unicode.size()] == kHasanta)) {
-                    used = qsizetype(c.unicode.size() + 1) / 2;
-                    layout = c.layout;
-                    break;
+            qsizetype used = 1;
+            // A conjunct joins two consonants at least.
+            if (k + 1 < cons.size()) {
+                const std::u16string_view rest = all.substr(size_t(2 * k));
+                for (const detail::Conjunct& c : detail::conjuncts()) {
+                    if (rest.starts_with(c.unicode) &&
+                        (rest.size() == c.unicode.size() || rest[c.unicode.size()] == kHasanta)) {
+                        used = qsizetype(c.unicode.size() + 1) / 2;
+                        layout = c.layout;
+                        break;
+                    }
                 }
             }
             append(out, layout);
@@ -314,69 +280,47 @@ void encodeCluster(const QVarLengthArray<char16_t, 8>& cons, Buffer& out) {
             atStart = false;
             continue;
         }
-        const char16_t fola = folaFor(cons[k], out.back());
+        // The font has several shapes of some folas, each fitting certain glyphs
+        // before it, and none of some.
+        const char16_t fola = detail::folaWriting(cons[k]).choose(out.back());
         if (fola != 0) {
             out.append(fola);
             ++k;
         } else {
-            out.append(u'&');
+            out.append(glyphFor(kHasanta));
             atStart = true;
         }
     }
 }
 
-char16_t uGlyph(char16_t prev) {
-    if (contains(u"iªÖ«Îµå", prev)) return u'æ';
-    return contains(u"KPQSUVWXZdf¶Áþ¾°¼Ü×ä©‹÷ù", prev) ? u'z' : u'y';
-}
-
-char16_t uuGlyph(char16_t prev) {
-    if (contains(u"iªÖ«Îµå", prev)) return u'ƒ';
-    return contains(u"KPQSUVWXZdf¶Áþ¾°¼Ü×ä©‹÷ù", prev) ? u'‚' : u'~';
-}
-
-char16_t rGlyph(char16_t prev) {
-    return contains(u"cNgekLMmlR_`abjhY§¥", prev) ? u'„' : u'…';
-}
-
 // The post-base glyph of a vowel sign (0 for none), chosen by the glyph that
 // it follows.
 char16_t postGlyph(char16_t sign, char16_t prev) {
-    switch (sign) {
-        case u'া':
-        case u'ো':
-            return u'v';
-        case u'ী':
-            return u'x';
-        case u'ু':
-            return uGlyph(prev);
-        case u'ূ':
-            return uuGlyph(prev);
-        case u'ৃ':
-            return rGlyph(prev);
-        case u'ৌ':
-        case u'ৗ':
-            return u'Š';
-        default:
-            return 0;
-    }
+    const detail::Writing& post = writingOf(postPart(sign));
+    return post.kind == Kind::PostVowel ? post.choose(prev) : 0;
 }
 
 char16_t markGlyph(char16_t c) {
-    switch (c) {
-        case u'ং':
-            return u's';
-        case u'ঃ':
-            return u't';
-        case u'ঁ':
-            return u'u';
-        default:
-            return 0;
-    }
+    const detail::Writing& mark = writingOf(c);
+    return mark.kind == Kind::Mark ? mark.glyph : 0;
 }
 
 bool isVowelSign(char16_t c) {
     return contains(u"ািীুূৃেৈোৌৗ", c);
+}
+
+// The vowel sign at i, with ে and া or ৗ after it read as the one sign ো or
+// ৌ. `length` is the number of code units.
+char16_t vowelSignAt(QStringView text, qsizetype i, qsizetype& length) {
+    const char16_t c = text[i].unicode();
+    length = 1;
+    if (c == kSignE && i + 1 < text.size()) {
+        if (const char16_t twoPart = twoPartSign(text[i + 1].unicode()); twoPart != 0) {
+            length = 2;
+            return twoPart;
+        }
+    }
+    return c;
 }
 
 // Converts the syllable starting at i with a consonant, a reph or a vowel
@@ -423,60 +367,45 @@ qsizetype encodeSyllable(QStringView text, qsizetype i, QString& out) {
 
     char16_t sign = 0;
     if (!hasanta && i < text.size() && isVowelSign(text[i].unicode())) {
-        sign = text[i].unicode();
-        ++i;
-        if (sign == kSignE && i < text.size() &&
-            (text[i].unicode() == kSignAa || text[i].unicode() == kSignAu)) {
-            sign = text[i].unicode() == kSignAa ? u'ো' : u'ৌ';
-            ++i;
-        }
+        sign = vowelSignAt(text, i, len);
+        i += len;
     }
 
-    Buffer glyphs;
-    switch (sign) {
-        case u'ি':
-            glyphs.append(u'w');
-            break;
-        case u'ে':
-        case u'ো':
-        case u'ৌ':
-            glyphs.append(wordStart ? u'†' : u'‡');
-            break;
-        case u'ৈ':
-            glyphs.append(u'‰');
-            break;
-        default:
-            break;
+    Syllable glyphs;
+    if (const detail::Writing& pre = writingOf(prePart(sign)); pre.kind == Kind::PreVowel) {
+        glyphs.append(pre.choose(0, wordStart));
     }
 
-    Buffer cluster;
+    Syllable cluster;
     encodeCluster(cons, cluster);
-    if (cons.size() == 1 && (sign == kSignU || sign == kSignR)) {
-        // Letters the font draws with their u- or r-sign in one glyph.
-        const char16_t whole = sign == kSignR    ? (cons[0] == u'হ' ? u'ü' : 0)
-                               : cons[0] == u'গ' ? u'¸'
-                               : cons[0] == u'শ' ? u'ï'
-                               : cons[0] == u'হ' ? u'û'
-                                                 : 0;
-        if (whole != 0) {
+    // Letters and folas the font draws with their vowel sign in one glyph.
+    if (cons.size() == 1 && sign != 0) {
+        const std::u16string_view letter(&cons[0], 1);
+        if (const char16_t whole = detail::glyphWithSign(Kind::Consonant, letter, sign)) {
             cluster[0] = whole;
             sign = 0;
         }
     }
-    if (sign == kSignU && cluster.back() == u'Í') {
-        cluster.back() = u'‘';
-        sign = 0;
+    if (sign != 0) {
+        const Glyph& last = glyphOf(cluster.back());
+        const char16_t whole =
+            last.kind == Kind::Fola ? detail::glyphWithSign(Kind::Fola, last.text, sign) : 0;
+        if (whole != 0) {
+            cluster.back() = whole;
+            sign = 0;
+        }
     }
 
     // Ya-fola is typed after ু and ূ, which the font draws under the letter.
+    const char16_t yaFola = detail::folaWriting(kYa).choose();
     const bool yaLast =
-        cluster.size() > 1 && cluster.back() == u'¨' && (sign == kSignU || sign == kSignUu);
+        (sign == kSignU || sign == kSignUu) && cluster.size() > 1 && cluster.back() == yaFola;
     if (yaLast) cluster.resize(cluster.size() - 1);
-    glyphs.append(cluster.constData(), cluster.size());
-    if (hasanta) glyphs.append(u'&');
-    if (reph) glyphs.append(u'©');
+    append(glyphs, view(cluster));
+    if (hasanta) glyphs.append(glyphFor(kHasanta));
+    if (reph) glyphs.append(detail::rephGlyph());
     if (const char16_t post = postGlyph(sign, glyphs.back()); post != 0) glyphs.append(post);
-    if (yaLast) glyphs.append(u'¨');
+    if (yaLast) glyphs.append(yaFola);
 
     while (i < text.size()) {
         const char16_t m = markGlyph(text[i].unicode());
@@ -486,41 +415,6 @@ qsizetype encodeSyllable(QStringView text, qsizetype i, QString& out) {
     }
     append(out, glyphs);
     return i;
-}
-
-// A character met outside a syllable.
-char16_t loneGlyph(char16_t c) {
-    if (c >= u'০' && c <= u'৯') return char16_t(u'0' + (c - u'০'));
-    switch (c) {
-        case u'।':
-            return u'|';
-        case u'॥':
-            return u'\\';
-        case u'“':
-            return u'Ò';
-        case u'”':
-            return u'Ó';
-        case u'‘':
-            return u'Ô';
-        case u'’':
-            return u'Õ';
-        case u'—':
-            return u'Ñ';
-        case u'ৎ':
-            return u'r';
-        case kHasanta:
-            return u'&';
-        case u'ি':
-            return u'w';
-        case u'ে':
-            return u'‡';
-        case u'ৈ':
-            return u'‰';
-        default:
-            break;
-    }
-    if (const char16_t m = markGlyph(c); m != 0) return m;
-    return postGlyph(c, 0);
 }
 
 }  // namespace
@@ -578,20 +472,15 @@ QString toLayout(QStringView unicodeText) {
             i = encodeSyllable(unicodeText, i, out);
             continue;
         }
-        if (c == kSignE && i + 1 < unicodeText.size() &&
-            (unicodeText[i + 1].unicode() == kSignAa || unicodeText[i + 1].unicode() == kSignAu)) {
-            out.append(QChar(u'‡'));
-            out.append(QChar(unicodeText[i + 1].unicode() == kSignAa ? u'v' : u'Š'));
-            i += 2;
+        // A two-part sign with no cluster before it: both its parts.
+        if (const char16_t sign = vowelSignAt(unicodeText, i, len);
+            sign == kSignO || sign == kSignOu) {
+            out.append(QChar(glyphFor(prePart(sign))));
+            out.append(QChar(glyphFor(postPart(sign))));
+            i += len;
             continue;
         }
-        if (c == u'ো' || c == u'ৌ') {
-            out.append(QChar(u'‡'));
-            out.append(QChar(c == u'ো' ? u'v' : u'Š'));
-            ++i;
-            continue;
-        }
-        const char16_t g = loneGlyph(c);
+        const char16_t g = glyphFor(c);
         out.append(QChar(g != 0 ? g : c));
         ++i;
     }

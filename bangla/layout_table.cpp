@@ -1,14 +1,30 @@
 #include "bangla/layout_table.h"
 
 #include <array>
+#include <cstddef>
+#include <utility>
 
 namespace bangla::detail {
 
 namespace {
 
+// When toLayout writes a glyph for the Unicode it stands for.
+enum class Use : std::uint8_t {
+    Always,       // wherever no variant below fits
+    After,        // after one of the glyphs in `after`
+    AtWordStart,  // at the start of a word
+    NotChosen,    // never for its Unicode; at most inside a spelling below
+};
+
+struct Choice {
+    Use use = Use::Always;
+    std::u16string_view after;
+};
+
 struct Entry {
     char16_t code;
     Glyph glyph;
+    Choice choice = {};
 };
 
 constexpr Glyph vowelLetter(std::u16string_view t) {
@@ -36,9 +52,21 @@ constexpr Glyph symbol(std::u16string_view t) {
     return {Kind::Symbol, t, {}};
 }
 
-// Every character the font draws as Bengali. Where the font has several
-// glyphs for one sign (ে, ু, ্র, ্ব ...) all of them are here; toLayout
-// chooses among them.
+constexpr Choice after(std::u16string_view glyphs) {
+    return {Use::After, glyphs};
+}
+constexpr Choice kAtWordStart{Use::AtWordStart, {}};
+constexpr Choice kNotChosen{Use::NotChosen, {}};
+
+// The glyphs after which ু and ূ take one of their other shapes: the glyphs
+// that end in ra, and those listed for the second shape.
+constexpr std::u16string_view kEndsInRa = u"iªÖ«Îµå";
+constexpr std::u16string_view kTakesSecondU = u"KPQSUVWXZdf¶Áþ¾°¼Ü×ä©‹÷ù";
+
+// Every character the font draws as Bengali, and the one place where what a
+// glyph stands for, and when toLayout writes it, is set down; every other
+// table of the converter is derived from this one. Where the font has several
+// glyphs for one sign (ে, ু, ্র, ্ব ...) all of them are here.
 constexpr Entry kEntries[] = {
     {u'A', vowelLetter(u"অ")},
     {u'B', vowelLetter(u"ই")},
@@ -96,10 +124,10 @@ constexpr Entry kEntries[] = {
     {u'w', preVowel(u"ি")},
     {u'x', postVowel(u"ী")},
     {u'y', postVowel(u"ু")},
-    {u'z', postVowel(u"ু")},
+    {u'z', postVowel(u"ু"), after(kTakesSecondU)},
     {u'~', postVowel(u"ূ")},
     {u'&', {Kind::Hasanta, u"্", {}}},
-    {u'^', fola(u"্ব")},
+    {u'^', fola(u"্ব"), after(u"Y")},
     {u'|', symbol(u"।")},
     {u'\\', symbol(u"॥")},
     {u'0', symbol(u"০")},
@@ -114,18 +142,18 @@ constexpr Entry kEntries[] = {
     {u'9', symbol(u"৯")},
 
     {u'¡', fola(u"্ব")},
-    {u'¢', fola(u"্ভ")},
-    {u'£', fola(u"্ভ্র")},
+    {u'¢', fola(u"্ভ"), kNotChosen},
+    {u'£', fola(u"্ভ্র"), kNotChosen},
     {u'¤', half(u"ম্")},
     {u'¥', fola(u"্ম")},
-    {u'¦', fola(u"্ব")},
-    {u'§', fola(u"্ম")},
+    {u'¦', fola(u"্ব"), after(u"jkaen")},
+    {u'§', fola(u"্ম"), kNotChosen},
     {u'¨', fola(u"্য")},
     {u'©', {Kind::Reph, u"র্", {}}},
     {u'ª', fola(u"্র")},
-    {u'«', fola(u"্র")},
-    {u'¬', fola(u"্ল")},
-    {u'\u00AD', fola(u"্ল")},
+    {u'«', fola(u"্র"), after(u"d")},
+    {u'¬', fola(u"্ল"), after(u"Kdn")},
+    {u'\u00AD', fola(u"্ল"), kNotChosen},
     {u'®', half(u"ষ্")},
     {u'¯', half(u"স্")},
     {u'°', consonant(u"ক্ক")},
@@ -141,7 +169,7 @@ constexpr Entry kEntries[] = {
     {u'¼', consonant(u"ঙ্ক")},
     {u'½', consonant(u"ঙ্গ")},
     {u'¾', consonant(u"জ্জ")},
-    {u'¿', fola(u"্ত্র")},
+    {u'¿', fola(u"্ত্র"), kNotChosen},
     {u'À', consonant(u"জ্ঝ")},
     {u'Á', consonant(u"জ্ঞ")},
     {u'Â', consonant(u"ঞ্চ")},
@@ -155,16 +183,16 @@ constexpr Entry kEntries[] = {
     {u'Ê', consonant(u"ণ্ড")},
     {u'Ë', consonant(u"ত্ত")},
     {u'Ì', consonant(u"ত্থ")},
-    {u'Í', fola(u"্ত")},
+    {u'Í', fola(u"্ত"), kNotChosen},
     {u'Î', consonant(u"ত্র")},
     {u'Ï', consonant(u"দ্দ")},
-    {u'Ð', consonant(u"ণ্ড")},
+    {u'Ð', consonant(u"ণ্ড"), kNotChosen},
     {u'Ñ', symbol(u"—")},
     {u'Ò', symbol(u"“")},
     {u'Ó', symbol(u"”")},
     {u'Ô', symbol(u"‘")},
     {u'Õ', symbol(u"’")},
-    {u'Ö', fola(u"্র")},
+    {u'Ö', fola(u"্র"), after(u"Mckm")},
     {u'×', consonant(u"দ্ধ")},
     {u'Ø', consonant(u"দ্ব")},
     {u'Ù', consonant(u"দ্ম")},
@@ -180,9 +208,9 @@ constexpr Entry kEntries[] = {
     {u'ã', consonant(u"ব্দ")},
     {u'ä', consonant(u"ব্ধ")},
     {u'å', consonant(u"ভ্র")},
-    {u'æ', postVowel(u"ু")},
+    {u'æ', postVowel(u"ু"), after(kEndsInRa)},
     {u'ç', consonant(u"ম্ফ")},
-    {u'è', fola(u"্ণ")},
+    {u'è', fola(u"্ণ"), after(u"n¶")},
     {u'é', consonant(u"ল্ক")},
     {u'ê', consonant(u"ল্গ")},
     {u'ë', consonant(u"ল্ট")},
@@ -200,39 +228,57 @@ constexpr Entry kEntries[] = {
     {u'÷', consonant(u"স্ট")},
     {u'ø', fola(u"্ল")},
     {u'ù', consonant(u"স্ফ")},
-    {u'ú', fola(u"্প")},
+    {u'ú', fola(u"্প"), kNotChosen},
     {u'û', consonant(u"হ", u"ু")},
     {u'ü', consonant(u"হ", u"ৃ")},
     {u'ý', consonant(u"হ্ন")},
     {u'þ', consonant(u"হ্ম")},
-    {u'ÿ', consonant(u"ক্ষ")},
+    {u'ÿ', consonant(u"ক্ষ"), kNotChosen},
 
     // Windows-1252 characters outside Latin-1, in code point order.
-    {u'Œ', fola(u"্ক্র")},
+    {u'Œ', fola(u"্ক্র"), kNotChosen},
     {u'œ', fola(u"্ন")},
     {u'Š', postVowel(u"ৗ")},
     {u'š', half(u"ন্")},
-    {u'Ÿ', fola(u"্ব")},
-    {u'ƒ', postVowel(u"ূ")},
-    {u'ˆ', preVowel(u"ৈ")},
+    {u'Ÿ', fola(u"্ব"), kNotChosen},
+    {u'ƒ', postVowel(u"ূ"), after(kEndsInRa)},
+    {u'ˆ', preVowel(u"ৈ"), kNotChosen},
     {u'˜', half(u"দ্")},
-    {u'–', postVowel(u"ু")},
-    {u'—', fola(u"্ত")},
+    {u'–', postVowel(u"ু"), kNotChosen},
+    {u'—', fola(u"্ত"), kNotChosen},
     {u'‘', fola(u"্ত", u"ু")},
-    {u'’', fola(u"্থ")},
-    {u'‚', postVowel(u"ূ")},
-    {u'“', postVowel(u"ু")},
+    {u'’', fola(u"্থ"), kNotChosen},
+    {u'‚', postVowel(u"ূ"), after(kTakesSecondU)},
+    {u'“', postVowel(u"ু"), kNotChosen},
     {u'”', half(u"চ্")},
-    {u'„', postVowel(u"ৃ")},
-    {u'†', preVowel(u"ে")},
+    {u'„', postVowel(u"ৃ"), after(u"cNgekLMmlR_`abjhY§¥")},
+    {u'†', preVowel(u"ে"), kAtWordStart},
     {u'‡', preVowel(u"ে")},
     {u'•', half(u"ঙ্")},
     {u'…', postVowel(u"ৃ")},
     {u'‰', preVowel(u"ৈ")},
-    {u'‹', fola(u"্ক")},
+    {u'‹', fola(u"্ক"), kNotChosen},
     {u'›', half(u"ন্")},
     {u'™', half(u"দ্")},
 };
+
+// Clusters that the layout writes as a half form joined to what follows it,
+// rather than with hasanta; grouped by half form. What they stand for is
+// read from the glyphs above.
+constexpr std::u16string_view kHalfFormSpellings[] = {
+    u"•¶",  u"•L", u"•N",                                     // ঙ্
+    u"”P",  u"”Q", u"”T",                                     // চ্
+    u"˜M",  u"˜N",                                            // দ্
+    u"™£",  u"™¢",                                            // দ্
+    u"š¿",  u"šÍ", u"š’", u"š^",                              // ন্
+    u"›Ø",  u"›U", u"›`",                                     // ন্
+    u"¤cÖ", u"¤£", u"¤ú", u"¤^", u"¤¢", u"¤§",                // ম্
+    u"®Œ",  u"®‹", u"®ú", u"®§",                              // ষ্
+    u"¯Œ",  u"¯¿", u"¯‹", u"¯Í", u"¯’", u"¯ú", u"¯^", u"¯§",  // স্
+};
+
+// ---------------------------------------------------------------------------
+// Layout -> Unicode: the glyph of each character.
 
 constexpr std::array<Glyph, 256> latinGlyphs() {
     std::array<Glyph, 256> table{};
@@ -248,113 +294,277 @@ constexpr Glyph kNoGlyph{};
 // The glyphs beyond Latin-1: most lie in U+2010..U+203F, looked up directly;
 // the few others one by one.
 constexpr char16_t kPunctuationBase = 0x2010;
-constexpr std::array<Glyph, 0x30> punctuationGlyphs() {
-    std::array<Glyph, 0x30> table{};
+constexpr char16_t kPunctuationSize = 0x30;
+
+constexpr bool inPunctuation(char16_t c) {
+    return c >= kPunctuationBase && c < kPunctuationBase + kPunctuationSize;
+}
+
+constexpr std::array<Glyph, kPunctuationSize> punctuationGlyphs() {
+    std::array<Glyph, kPunctuationSize> table{};
     for (const Entry& e : kEntries) {
-        if (e.code >= kPunctuationBase && e.code < kPunctuationBase + 0x30) {
-            table[e.code - kPunctuationBase] = e.glyph;
-        }
+        if (inPunctuation(e.code)) table[e.code - kPunctuationBase] = e.glyph;
     }
     return table;
 }
 
 constexpr auto kPunctuation = punctuationGlyphs();
 
-// Clusters written with a glyph of their own or a half form. Longer entries
-// come before the shorter ones they begin with, so the first match is the
-// longest.
-constexpr Conjunct kConjuncts[] = {
-    {u"ক্ষ্ম", u"²"},  {u"ঙ্ক্ষ", u"•¶"}, {u"ম্প্র", u"¤cÖ"}, {u"ম্ভ্র", u"¤£"}, {u"দ্ভ্র", u"™£"},
-    {u"ন্ত্র", u"š¿"}, {u"ন্দ্ব", u"›Ø"}, {u"স্ক্র", u"¯Œ"},  {u"স্ত্র", u"¯¿"}, {u"ষ্ক্র", u"®Œ"},
-
-    {u"ক্ক", u"°"},   {u"ক্ট", u"±"},   {u"ক্ত", u"³"},    {u"ক্ম", u"´"},   {u"ক্র", u"µ"},
-    {u"ক্ষ", u"¶"},   {u"ক্স", u"·"},   {u"গ্ধ", u"»"},    {u"ঙ্ক", u"¼"},   {u"ঙ্খ", u"•L"},
-    {u"ঙ্গ", u"½"},   {u"ঙ্ঘ", u"•N"},  {u"চ্চ", u"”P"},   {u"চ্ছ", u"”Q"},  {u"চ্ঞ", u"”T"},
-    {u"জ্জ", u"¾"},   {u"জ্ঝ", u"À"},   {u"জ্ঞ", u"Á"},    {u"ঞ্চ", u"Â"},   {u"ঞ্ছ", u"Ã"},
-    {u"ঞ্জ", u"Ä"},   {u"ঞ্ঝ", u"Å"},   {u"ট্ট", u"Æ"},    {u"ড্ড", u"Ç"},   {u"ণ্ট", u"È"},
-    {u"ণ্ঠ", u"É"},   {u"ণ্ড", u"Ê"},   {u"ত্ত", u"Ë"},    {u"ত্থ", u"Ì"},   {u"ত্র", u"Î"},
-    {u"দ্গ", u"˜M"},  {u"দ্ঘ", u"˜N"},  {u"দ্দ", u"Ï"},    {u"দ্ধ", u"×"},   {u"দ্ব", u"Ø"},
-    {u"দ্ভ", u"™¢"},  {u"দ্ম", u"Ù"},   {u"ন্ট", u"›U"},   {u"ন্ঠ", u"Ú"},   {u"ন্ড", u"Û"},
-    {u"ন্ত", u"šÍ"},  {u"ন্থ", u"š’"},  {u"ন্দ", u"›`"},   {u"ন্ধ", u"Ü"},   {u"ন্ব", u"š^"},
-    {u"ন্স", u"Ý"},   {u"প্ট", u"Þ"},   {u"প্ত", u"ß"},    {u"প্প", u"à"},   {u"প্স", u"á"},
-    {u"ব্জ", u"â"},   {u"ব্দ", u"ã"},   {u"ব্ধ", u"ä"},    {u"ভ্র", u"å"},   {u"ম্প", u"¤ú"},
-    {u"ম্ফ", u"ç"},   {u"ম্ব", u"¤^"},  {u"ম্ভ", u"¤¢"},   {u"ম্ম", u"¤§"},  {u"ল্ক", u"é"},
-    {u"ল্গ", u"ê"},   {u"ল্ট", u"ë"},   {u"ল্ড", u"ì"},    {u"ল্প", u"í"},   {u"ল্ফ", u"î"},
-    {u"শ্চ", u"ð"},   {u"শ্ছ", u"ñ"},   {u"ষ্ক", u"®‹"},   {u"ষ্ণ", u"ò"},   {u"ষ্ট", u"ó"},
-    {u"ষ্ঠ", u"ô"},   {u"ষ্প", u"®ú"},  {u"ষ্ফ", u"õ"},    {u"ষ্ম", u"®§"},  {u"স্ক", u"¯‹"},
-    {u"স্খ", u"ö"},   {u"স্ট", u"÷"},   {u"স্ত", u"¯Í"},   {u"স্থ", u"¯’"},  {u"স্প", u"¯ú"},
-    {u"স্ফ", u"ù"},   {u"স্ব", u"¯^"},  {u"স্ম", u"¯§"},   {u"হ্ন", u"ý"},   {u"হ্ম", u"þ"},
-};
-
-constexpr std::u16string_view kLetters[] = {
-    // U+0985 অ .. U+0994 ঔ
-    u"A",
-    u"Av",
-    u"B",
-    u"C",
-    u"D",
-    u"E",
-    u"F",
-    {},
-    {},
-    {},
-    u"G",
-    u"H",
-    {},
-    {},
-    u"I",
-    u"J",
-    // U+0995 ক .. U+09B9 হ
-    u"K",
-    u"L",
-    u"M",
-    u"N",
-    u"O",
-    u"P",
-    u"Q",
-    u"R",
-    u"S",
-    u"T",
-    u"U",
-    u"V",
-    u"W",
-    u"X",
-    u"Y",
-    u"Z",
-    u"_",
-    u"`",
-    u"a",
-    u"b",
-    {},
-    u"c",
-    u"d",
-    u"e",
-    u"f",
-    u"g",
-    u"h",
-    u"i",
-    {},
-    u"j",
-    {},
-    {},
-    {},
-    u"k",
-    u"l",
-    u"m",
-    u"n",
-};
-
-}  // namespace
-
-const Glyph& glyphOf(char16_t layoutChar) {
+constexpr const Glyph& findGlyph(char16_t layoutChar) {
     if (layoutChar < 256) return kLatin[layoutChar];
-    if (layoutChar >= kPunctuationBase && layoutChar < kPunctuationBase + 0x30) {
-        return kPunctuation[layoutChar - kPunctuationBase];
-    }
+    if (inPunctuation(layoutChar)) return kPunctuation[layoutChar - kPunctuationBase];
     for (const Entry& e : kEntries) {
         if (e.code == layoutChar) return e.glyph;
     }
     return kNoGlyph;
+}
+
+// ---------------------------------------------------------------------------
+// Unicode -> layout, derived from the entries at compile time. A table that
+// contradicts itself (two glyphs always written for one sign, variants that
+// both fit one glyph) fails the build here.
+
+// The Bengali block, and before it the dandas that Bengali shares with
+// Devanagari.
+constexpr char16_t kBengaliBase = 0x0960;
+constexpr char16_t kBengaliSize = 0xA0;
+
+constexpr bool inBengali(char16_t c) {
+    return c >= kBengaliBase && c < kBengaliBase + kBengaliSize;
+}
+
+constexpr void require(bool holds, const char* what) {
+    if (!holds) throw what;
+}
+
+constexpr void addChoice(Writing& w, const Entry& e) {
+    require(w.kind == Kind::Other || w.kind == e.glyph.kind, "one sign, glyphs of two kinds");
+    w.kind = e.glyph.kind;
+    switch (e.choice.use) {
+        case Use::Always:
+            require(w.glyph == 0, "two glyphs always written for one sign");
+            w.glyph = e.code;
+            break;
+        case Use::AtWordStart:
+            require(w.atWordStart == 0, "two glyphs written at the start of a word");
+            w.atWordStart = e.code;
+            break;
+        case Use::After: {
+            Writing::Variant* free = nullptr;
+            for (Writing::Variant& v : w.variants) {
+                for (char16_t c : e.choice.after) {
+                    require(v.after.find(c) == v.after.npos, "two variants fit one glyph");
+                }
+                if (v.glyph == 0 && free == nullptr) free = &v;
+            }
+            require(free != nullptr, "more variants than Writing holds");
+            *free = {e.code, e.choice.after};
+            break;
+        }
+        case Use::NotChosen:
+            break;
+    }
+}
+
+struct Writings {
+    std::array<Writing, kBengaliSize> bengali{};
+    std::array<Writing, kPunctuationSize> punctuation{};
+    std::array<Writing, kBengaliSize> folas{};  // by the consonant after hasanta
+};
+
+constexpr Writings writings() {
+    Writings w;
+    for (const Entry& e : kEntries) {
+        const Glyph& g = e.glyph;
+        const std::u16string_view t = g.text;
+        // Glyphs drawn with a vowel sign and conjunct glyphs have tables of their
+        // own, half forms are written only in spellings, and the reph is one glyph.
+        if (!g.vowel.empty() || g.kind == Kind::HalfForm || g.kind == Kind::Reph ||
+            (g.kind == Kind::Consonant && t.size() > 1)) {
+            continue;
+        }
+        if (g.kind == Kind::Fola) {
+            if (t.size() == 2 && inBengali(t[1])) {
+                addChoice(w.folas[t[1] - kBengaliBase], e);
+            } else {
+                require(e.choice.use == Use::NotChosen,
+                        "a fola of more than one consonant is written only in spellings");
+            }
+        } else if (t.size() == 1 && inBengali(t[0])) {
+            addChoice(w.bengali[t[0] - kBengaliBase], e);
+        } else if (t.size() == 1 && inPunctuation(t[0])) {
+            addChoice(w.punctuation[t[0] - kPunctuationBase], e);
+        } else {
+            require(false, "a glyph for text that no table holds");
+        }
+    }
+    return w;
+}
+
+constexpr Writings kWritings = writings();
+constexpr Writing kNoWriting{};
+
+constexpr const Writing& findWriting(char16_t c) {
+    if (inBengali(c)) return kWritings.bengali[c - kBengaliBase];
+    if (inPunctuation(c)) return kWritings.punctuation[c - kPunctuationBase];
+    return kNoWriting;
+}
+
+// A glyph drawn with a vowel sign in it.
+struct SignedGlyph {
+    char16_t sign = 0;
+    Kind kind = Kind::Other;
+    std::u16string_view text;
+    char16_t code = 0;
+};
+
+constexpr std::size_t countWithSign() {
+    std::size_t n = 0;
+    for (const Entry& e : kEntries) n += e.glyph.vowel.empty() ? 0 : 1;
+    return n;
+}
+
+constexpr std::array<SignedGlyph, countWithSign()> withSign() {
+    std::array<SignedGlyph, countWithSign()> table{};
+    std::size_t n = 0;
+    for (const Entry& e : kEntries) {
+        if (e.glyph.vowel.empty()) continue;
+        require(e.glyph.vowel.size() == 1, "a glyph drawn with more than one sign");
+        table[n++] = {e.glyph.vowel[0], e.glyph.kind, e.glyph.text, e.code};
+    }
+    return table;
+}
+
+constexpr auto kWithSign = withSign();
+
+constexpr char16_t findReph() {
+    char16_t reph = 0;
+    for (const Entry& e : kEntries) {
+        if (e.glyph.kind != Kind::Reph) continue;
+        require(reph == 0, "two reph glyphs");
+        reph = e.code;
+    }
+    return reph;
+}
+
+constexpr char16_t kReph = findReph();
+
+// Unicode of a conjunct or a short layout spelling, kept inline.
+struct ShortText {
+    std::array<char16_t, 8> units{};
+    std::size_t length = 0;
+
+    constexpr bool empty() const { return length == 0; }
+    constexpr std::size_t size() const { return length; }
+    constexpr char16_t back() const { return units[length - 1]; }
+    constexpr void append(char16_t c) {
+        require(length < units.size(), "a conjunct longer than ShortText holds");
+        units[length++] = c;
+    }
+    constexpr void append(std::u16string_view s) {
+        for (char16_t c : s) append(c);
+    }
+    constexpr std::u16string_view view() const { return {units.data(), length}; }
+};
+
+struct ConjunctText {
+    ShortText unicode;
+    ShortText layout;
+};
+
+constexpr bool isOwnConjunctGlyph(const Entry& e) {
+    return e.glyph.kind == Kind::Consonant && e.glyph.text.size() > 1 && e.glyph.vowel.empty() &&
+           e.choice.use != Use::NotChosen;
+}
+
+constexpr std::size_t countConjuncts() {
+    std::size_t n = std::size(kHalfFormSpellings);
+    for (const Entry& e : kEntries) n += isOwnConjunctGlyph(e) ? 1 : 0;
+    return n;
+}
+
+constexpr std::size_t kConjunctCount = countConjuncts();
+
+constexpr std::array<ConjunctText, kConjunctCount> conjunctTexts() {
+    std::array<ConjunctText, kConjunctCount> table{};
+    std::size_t n = 0;
+    for (const Entry& e : kEntries) {
+        if (!isOwnConjunctGlyph(e)) continue;
+        require(e.choice.use == Use::Always, "a conjunct glyph is written always or not at all");
+        table[n].unicode.append(e.glyph.text);
+        table[n].layout.append(e.code);
+        ++n;
+    }
+    for (std::u16string_view spelling : kHalfFormSpellings) {
+        require(findGlyph(spelling[0]).kind == Kind::HalfForm,
+                "a spelling not begun by a half form");
+        for (char16_t c : spelling) {
+            const Glyph& g = findGlyph(c);
+            require(g.kind != Kind::Other && g.vowel.empty(), "a spelling of no cluster");
+            appendJoined(table[n].unicode, g.text);
+        }
+        table[n].layout.append(spelling);
+        ++n;
+    }
+    for (const ConjunctText& c : table) {
+        require(c.unicode.size() >= 3 && c.unicode.view()[1] == kHasanta,
+                "a conjunct of one consonant");
+    }
+    // Longest first, so that the first match is the longest.
+    for (std::size_t i = 1; i < table.size(); ++i) {
+        for (std::size_t j = i; j > 0 && table[j - 1].unicode.size() < table[j].unicode.size();
+             --j) {
+            std::swap(table[j - 1], table[j]);
+        }
+    }
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = i + 1; j < table.size(); ++j) {
+            require(table[i].unicode.view() != table[j].unicode.view(),
+                    "two spellings of one cluster");
+        }
+    }
+    return table;
+}
+
+constexpr auto kConjunctTexts = conjunctTexts();
+
+constexpr std::array<Conjunct, kConjunctCount> conjunctViews() {
+    std::array<Conjunct, kConjunctCount> table{};
+    for (std::size_t i = 0; i < kConjunctCount; ++i) {
+        table[i] = {kConjunctTexts[i].unicode.view(), kConjunctTexts[i].layout.view()};
+    }
+    return table;
+}
+
+constexpr auto kConjuncts = conjunctViews();
+
+// আ, typed as অ with া.
+constexpr std::array<char16_t, 2> kAaLayout = {findWriting(kLetterA).glyph,
+                                               findWriting(kSignAa).glyph};
+
+}  // namespace
+
+const Glyph& glyphOf(char16_t layoutChar) {
+    return findGlyph(layoutChar);
+}
+
+const Writing& writingOf(char16_t unicodeChar) {
+    return findWriting(unicodeChar);
+}
+
+const Writing& folaWriting(char16_t consonant) {
+    return inBengali(consonant) ? kWritings.folas[consonant - kBengaliBase] : kNoWriting;
+}
+
+char16_t glyphWithSign(Kind kind, std::u16string_view text, char16_t sign) {
+    for (const SignedGlyph& g : kWithSign) {
+        if (g.sign == sign && g.kind == kind && g.text == text) return g.code;
+    }
+    return 0;
+}
+
+char16_t rephGlyph() {
+    return kReph;
 }
 
 std::span<const Conjunct> conjuncts() {
@@ -362,18 +572,10 @@ std::span<const Conjunct> conjuncts() {
 }
 
 std::u16string_view letterLayout(char16_t letter) {
-    switch (letter) {
-        case u'\u09DC':
-            return u"o";
-        case u'\u09DD':
-            return u"p";
-        case u'\u09DF':
-            return u"q";
-        default:
-            break;
-    }
-    if (letter < 0x0985 || letter > 0x09B9) return {};
-    return kLetters[letter - 0x0985];
+    if (letter == kLetterAa) return {kAaLayout.data(), kAaLayout.size()};
+    const Writing& w = findWriting(letter);
+    if (w.kind != Kind::Consonant && w.kind != Kind::VowelLetter) return {};
+    return {&w.glyph, 1};
 }
 
 }  // namespace bangla::detail
