@@ -22,6 +22,7 @@
 #include "shell/dictionary_layout.h"
 #include "shell/program.h"
 #include "tests/ui.h"
+#include "text/windows_1252.h"
 
 namespace {
 
@@ -235,7 +236,7 @@ std::optional<Keystroke> worstKeystroke(const std::vector<QString>& texts, bool 
     // The last row that a search for its own text lands on; normally the last.
     for (int row = static_cast<int>(texts.size()) - 1; row >= 0; --row) {
         const QString& text = texts[static_cast<std::size_t>(row)];
-        if (text.size() < 2 || !forms::isWindows1252(text) || firstMatch(texts, text) != row) {
+        if (text.size() < 2 || !text::isWindows1252(text) || firstMatch(texts, text) != row) {
             continue;
         }
         if (findsLastRow) {

@@ -4,23 +4,11 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "text/windows_1252.h"
+
 namespace forms {
 
 namespace {
-
-bool isWindows1252Char(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
-    switch (c) {
-        case 0x20AC: case 0x201A: case 0x0192: case 0x201E: case 0x2026: case 0x2020:
-        case 0x2021: case 0x02C6: case 0x2030: case 0x0160: case 0x2039: case 0x0152:
-        case 0x017D: case 0x2018: case 0x2019: case 0x201C: case 0x201D: case 0x2022:
-        case 0x2013: case 0x2014: case 0x02DC: case 0x2122: case 0x0161: case 0x203A:
-        case 0x0153: case 0x017E: case 0x0178:
-            return true;
-        default:
-            return false;
-    }
-}
 
 // A single-selection list whose selection the user moves and never clears:
 // a left click on a row selects it, Ctrl or not; keys that move the current
@@ -81,13 +69,6 @@ private:
 
 }  // namespace
 
-bool isWindows1252(QStringView text) {
-    for (QChar c : text) {
-        if (!isWindows1252Char(c.unicode())) return false;
-    }
-    return true;
-}
-
 ListBox::ListBox(QWidget* parent, const QString& name)
     : Control(new SelectionList(parent), name), m_list(static_cast<QListWidget*>(widget())) {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -138,7 +119,7 @@ void ListBox::setListIndex(std::int16_t index) {
 QString ListBox::text() const { return list(listIndex()); }
 
 int ListBox::findString(QStringView prefix) const {
-    if (prefix.isEmpty() || !isWindows1252(prefix)) return -1;
+    if (prefix.isEmpty() || !text::isWindows1252(prefix)) return -1;
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
         if (QStringView(m_rows[row]).startsWith(prefix, Qt::CaseInsensitive)) {
             return static_cast<int>(row);

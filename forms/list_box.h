@@ -54,8 +54,4 @@ private:
     bool m_settingIndex = false;
 };
 
-// Whether every character of the text has a place in the Windows-1252 code
-// page.
-bool isWindows1252(QStringView text);
-
 }  // namespace forms

@@ -14,6 +14,7 @@
 #include "forms/fonts.h"
 #include "forms/list_box.h"
 #include "program_fixture.h"
+#include "text/windows_1252.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST(HardwareTable, ElaborationColumnRules) {
         texts[t].push_back(row);
         EXPECT_GE(t.size(), 10) << row;
         EXPECT_LE(t.size(), 355) << row;
-        EXPECT_TRUE(forms::isWindows1252(t)) << row;
+        EXPECT_TRUE(text::isWindows1252(t)) << row;
         for (QChar c : t) {
             EXPECT_FALSE(c < QChar(0x20) || c == QChar(0x7F) || c == QChar('"') ||
                          c == QChar('\'') || c == QChar(0xA0))

@@ -15,6 +15,7 @@
 #include "dictionaries/dictionary.h"
 #include "forms/list_box.h"
 #include "program_fixture.h"
+#include "text/windows_1252.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ struct Model {
 
 // The first row whose text begins with `text`, by the rules the list follows.
 int expectedSearch(const dictionaries::Dictionary& d, const QString& text) {
-    if (text.isEmpty() || !forms::isWindows1252(text)) return -1;
+    if (text.isEmpty() || !text::isWindows1252(text)) return -1;
     for (int row = 0; row < d.rowCount(); ++row) {
         if (d.abbreviation(row).startsWith(text, Qt::CaseInsensitive)) return row;
     }
