@@ -2,42 +2,18 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
-#include <QHash>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
 #include "forms/control.h"
+#include "forms/pictures.h"
 #include "forms/twips.h"
 
 namespace forms {
-
-namespace {
-
-// Windows are created again and again (every dictionary switch, every lock);
-// their pictures and icons are decoded once.
-QPixmap picture(const QString& path) {
-    QPixmap pixmap;
-    if (!QPixmapCache::find(path, &pixmap)) {
-        pixmap = QPixmap(path);
-        QPixmapCache::insert(path, pixmap);
-    }
-    return pixmap;
-}
-
-QIcon icon(const QString& path) {
-    static QHash<QString, QIcon> icons;
-    auto it = icons.find(path);
-    if (it == icons.end()) it = icons.insert(path, QIcon(path));
-    return *it;
-}
-
-}  // namespace
 
 Form::Form(const FormFrame& frame) : QWidget(nullptr), m_frame(frame) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |

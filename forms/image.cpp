@@ -2,7 +2,8 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
+
+#include "forms/pictures.h"
 
 namespace forms {
 
@@ -29,7 +30,7 @@ Image::Image(QWidget* parent, const QString& name) : Control(new ImageWidget(par
 }
 
 void Image::setPicture(const QString& resource) {
-    static_cast<QLabel*>(widget())->setPixmap(QPixmap(resource));
+    static_cast<QLabel*>(widget())->setPixmap(picture(resource));
 }
 
 }  // namespace forms
