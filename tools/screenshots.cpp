@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "forms/clock.h"
 #include "shell/program.h"
 
 namespace {
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
+    // A fixed moment, so that the lock window's pictures are the same each run.
+    forms::ManualClock clock(QDateTime(QDate(2026, 12, 10), QTime(13, 5, 9)));
     shell::Program program;
     program.start();
     save(*program.Form1, "form1_home");
@@ -71,7 +74,7 @@ int main(int argc, char** argv) {
 
     click(form5.Label10);
     save(*program.Form10, "form10_lock_first");
-    QTest::qWait(250);
+    clock.advance(100);
     save(*program.Form10, "form10_lock");
     std::printf("screenshots written to %s\n", qPrintable(outDir));
     return 0;
