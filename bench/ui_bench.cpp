@@ -153,7 +153,7 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
         program->start();
         ui::settle();
         if (!again) QPixmapCache::clear();
-        forms::Label& button = program->Form1->dictionaryButton(number);
+        forms::Label& button = program->oxfordWindow->dictionaryButton(number);
         PaintWatch painted([&program, number]() -> const QWidget* {
             return program->dictionaryWindow(number).peek();
         });
@@ -164,7 +164,7 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
 
         const DictionaryWindow* window = program->dictionaryWindow(number).peek();
         if (!end || window == nullptr || !window->isVisible() ||
-            window->List1.listCount() != rows) {
+            window->abbreviationList.listCount() != rows) {
             state.SkipWithError("the dictionary window did not open with its rows");
             break;
         }
@@ -253,7 +253,7 @@ std::optional<Keystroke> worstKeystroke(const std::vector<QString>& texts, bool 
 
 // From the home screen to the working window of dictionary `number`.
 DictionaryWindow& openFromHome(shell::Program& program, int number) {
-    ui::click(program.Form1->dictionaryButton(number));
+    ui::click(program.oxfordWindow->dictionaryButton(number));
     ui::settle();
     return program.dictionaryWindow(number).get();
 }
@@ -378,9 +378,9 @@ void keystrokeProgram(benchmark::State& state, bool findsLastRow, bool throughFr
     program.start();
     ui::settle();
     DictionaryWindow& window = openFromHome(program, number);
-    const SearchTarget target{window.Text1.widget(), [&window] { return window.Text1.text(); },
-                              [&window] { return int{window.List1.listIndex()}; },
-                              [&window] { return window.Text3.text(); }};
+    const SearchTarget target{window.searchBox.widget(), [&window] { return window.searchBox.text(); },
+                              [&window] { return int{window.abbreviationList.listIndex()}; },
+                              [&window] { return window.selectedBox.text(); }};
     const QString expected = keystroke->row < 0 ? QString() : texts[keystroke->row];
     typeRepeatedly(state, target, window, *keystroke, expected, throughFrame);
     describe(state, number, static_cast<int>(texts.size()));

@@ -30,33 +30,33 @@ struct DictionaryLayout {
     const char* helpButtonName = "";        // "Label7" or "Label16"
     const char* selectionCaptionName = "";  // "Label16" or "Label11"
     const char* selectionCaptionText = "";
-    bool hasTitleLabel = false;             // Form1's home screen
+    bool hasTitleLabel = false;             // the home screen's title: Oxford only
 
     bool elaborationWraps = false;  // wrapped with a vertical scroll bar, else one line
     const char* elaborationFont = "";
     double elaborationPoints = 0;
 
     // By dictionary number 1 to 5.
-    std::array<Place, 5> dictionaryButtons;
-    Place changeHeading;
-    Place helpButton;
-    Place closeLabel;
-    Place minimizeLabel;
-    Place lockLabel;
-    Place titleLabel;
-    Place searchCaption;
-    Place abbreviationCaption;
-    Place elaborationCaption;
-    Place selectedCaption;
-    Place selectionCaption;
-    Place selectionMarker;
-    Place searchBox;
-    Place abbreviationList;
-    Place elaborationBox;
-    Place selectedBox;
+    std::array<Place, 5> dictionaryButtons = {};
+    Place changeHeading = {};
+    Place helpButton = {};
+    Place closeLabel = {};
+    Place minimizeLabel = {};
+    Place lockLabel = {};
+    Place titleLabel = {};
+    Place searchCaption = {};
+    Place abbreviationCaption = {};
+    Place elaborationCaption = {};
+    Place selectedCaption = {};
+    Place selectionCaption = {};
+    Place selectionMarker = {};
+    Place searchBox = {};
+    Place abbreviationList = {};
+    Place elaborationBox = {};
+    Place selectedBox = {};
 };
 
-// Form1 to Form5.
+// The layouts of the five dictionary windows, by dictionary number.
 const DictionaryLayout& dictionaryLayout(int number);
 
 }  // namespace shell

@@ -13,8 +13,9 @@ namespace shell {
 
 class Program;
 
-// Form1 to Form5: one dictionary window, built from the layout of its number.
-// Form1 is created as the home screen; the others are working from the start.
+// The five dictionary windows are one class, built from the layout of their
+// dictionary's number. The Oxford window is created as the program's home
+// screen; the others are working from the start.
 class DictionaryWindow : public forms::Form {
 public:
     DictionaryWindow(Program& program, const DictionaryLayout& layout);
@@ -24,8 +25,8 @@ public:
     int number() const { return m_layout.number; }
     const dictionaries::Dictionary& dictionaryShown() const { return m_dictionary; }
 
-    // Shows the working controls and hides the title label (Form1's home
-    // screen becomes the Oxford window).
+    // Shows the working controls and hides the title label: the home screen
+    // becomes the Oxford window.
     void showWorkingControls();
 
     // Appends the dictionary's abbreviations, in row order, after the rows the
@@ -35,31 +36,33 @@ public:
     // The dictionary buttons, by dictionary number 1 to 5.
     forms::Label& dictionaryButton(int number);
 
-    forms::Label Label1;  // Oxford Abbreviation
-    forms::Label Label2;  // Computer Abbreviation
-    forms::Label Label3;  // Hardware Abbreviation
-    forms::Label Label4;  // Bangladesh Abbreviation
-    forms::Label Label5;  // International Abbreviation
-    forms::Label Label6;  // "Change"
-    forms::Label helpButton;        // Label7 or Label16
-    forms::Label Label8;            // "X"
-    forms::Label Label9;            // "_"
-    forms::Label Label10;           // "L"
-    std::unique_ptr<forms::Label> titleLabel;  // Label11, Form1 only
-    forms::Label Label12;           // "Abbreviation"
-    forms::Label Label13;           // "Elaboration:"
-    forms::Label Label14;           // "Your Selected Abbreviation is:"
-    forms::Label Label15;           // "Search"
-    forms::Label selectionCaption;  // Label16 or Label11
-    forms::Label Label17;           // selection marker
-    forms::TextBox Text1;           // search box
-    forms::ListBox List1;           // abbreviations
-    forms::TextBox Text2;           // elaboration
-    forms::TextBox Text3;           // the selected abbreviation
+    // Each control's objectName is its name in the layout tables ("Label1",
+    // "Text1", ...); two roles are named differently in some windows.
+    forms::Label oxfordButton;
+    forms::Label computerButton;
+    forms::Label hardwareButton;
+    forms::Label bangladeshButton;
+    forms::Label internationalButton;
+    forms::Label changeHeading;
+    forms::Label helpButton;
+    forms::Label closeLabel;
+    forms::Label minimizeLabel;
+    forms::Label lockLabel;
+    std::unique_ptr<forms::Label> titleLabel;  // the home screen's title; Oxford window only
+    forms::Label abbreviationCaption;
+    forms::Label elaborationCaption;
+    forms::Label selectedCaption;
+    forms::Label searchCaption;
+    forms::Label selectionCaption;  // "You selected: ..."
+    forms::Label selectionMarker;   // the red square beside the dictionary's own button
+    forms::TextBox searchBox;
+    forms::ListBox abbreviationList;
+    forms::TextBox elaborationBox;
+    forms::TextBox selectedBox;  // the selected abbreviation
 
 private:
     // The ten controls of the working state: the boxes, the list and their
-    // captions, which Form1's home screen hides.
+    // captions, which the home screen hides.
     void setWorkingControlsVisible(bool visible);
 
     void placeControls();
@@ -67,9 +70,12 @@ private:
     void styleControls();
     void connectHandlers();
 
-    void Label10_Click();
-    void Text1_Change();
-    void List1_Click();
+    // Unloads this window and shows the lock window in its place.
+    void lock();
+    // Selects the first row that begins with the search box's text, or none.
+    void search();
+    // Shows the selected row's elaboration and abbreviation in the two boxes.
+    void showSelection();
 
     // The dictionary buttons: the window of another dictionary takes this one's
     // place.

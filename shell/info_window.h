@@ -11,8 +11,8 @@ class Program;
 // window alone, "_" minimizes it.
 class InfoWindow : public forms::Form {
 public:
-    forms::Label Label8;  // "X"
-    forms::Label Label9;  // "_"
+    forms::Label closeLabel;
+    forms::Label minimizeLabel;
 
 protected:
     InfoWindow(Program& program, const char* caption, const char* picture, const char* icon,
@@ -21,48 +21,49 @@ protected:
     Program& m_program;
 };
 
-// Form6: the help menu.
+// The help menu: leads to the contact, copyright and about windows.
 class HelpMenuWindow : public InfoWindow {
 public:
     explicit HelpMenuWindow(Program& program);
 
-    forms::Label Label1;  // "Help"
-    forms::Label Label2;  // "Copyright"
-    forms::Label Label3;  // "About"
+    forms::Label helpButton;  // opens the contact window
+    forms::Label copyrightButton;
+    forms::Label aboutButton;
 
 private:
-    void Label1_Click();
-    void Label2_Click();
-    void Label3_Click();
+    // Each closes the menu, then shows its window.
+    void showContact();
+    void showCopyright();
+    void showAbout();
 };
 
-// Form7: how to reach us.
+// How to reach us.
 class ContactWindow : public InfoWindow {
 public:
     explicit ContactWindow(Program& program);
 
-    forms::Label Label1;
-    forms::Label Label2;
-    forms::Label Label3;
-    forms::Label Label4;
-    forms::Label Label5;
+    forms::Label problemText;
+    forms::Label phoneLine;
+    forms::Label emailLine;
+    forms::Label secondEmailLine;
+    forms::Label thanksLine;
 };
 
-// Form9: who made the program.
+// Who made the program.
 class AboutWindow : public InfoWindow {
 public:
     explicit AboutWindow(Program& program);
 
-    forms::Label Label1;
-    forms::Label Label2;
-    forms::Label Label3;
-    forms::Label Label4;
-    forms::Label Label5;
-    forms::Label Label6;
-    forms::Label Label7;
-    forms::Label Label10;
-    forms::Label Label11;
-    forms::Label Label12;
+    forms::Label creditLine;
+    forms::Label authorLine;
+    forms::Label ownerHeading;
+    forms::Label makerLine;
+    forms::Label makerYearsLine;
+    forms::Label copyrightYearsLine;
+    forms::Label copyrightHolderLine;
+    forms::Label rightsLine;
+    forms::Label versionLine;
+    forms::Label productIdLine;
 };
 
 }  // namespace shell

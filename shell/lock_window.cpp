@@ -13,29 +13,29 @@ namespace shell {
 LockWindow::LockWindow(Program& program)
     : forms::Form({"Orvanta Abbreviation Dictionary", 8235, 7665, ":/backgrounds/form10.jpg",
                    kIconA, false}),
-      Label1(this, "Label1"),
-      Label2(this, "Label2"),
-      Label3(this, "Label3"),
-      Timer1(this, 100),
+      timeLabel(this, "Label1"),
+      dateLabel(this, "Label2"),
+      unlockButton(this, "Label3"),
+      clockTimer(this, 100),
       m_program(program) {
     setObjectName("Form10");
     const forms::LabelStyle big{
         {"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText, forms::Alignment::Centre};
-    Label1.setGeometry({2760, 3360, 2895, 615});
-    Label2.setGeometry({2760, 4320, 2895, 615});
-    Label3.setGeometry({3180, 5640, 1935, 615});
-    Label3.setCaption("Unlock");
-    Label3.setToolTip("Click here to unlock");
-    for (forms::Label* l : {&Label1, &Label2, &Label3}) l->setStyle(big);
+    timeLabel.setGeometry({2760, 3360, 2895, 615});
+    dateLabel.setGeometry({2760, 4320, 2895, 615});
+    unlockButton.setGeometry({3180, 5640, 1935, 615});
+    unlockButton.setCaption("Unlock");
+    unlockButton.setToolTip("Click here to unlock");
+    for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setStyle(big);
 
-    Label3.Click = [this] { Label3_Click(); };
-    Timer1.Tick = [this] { Timer1_Timer(); };
+    unlockButton.Click = [this] { unlock(); };
+    clockTimer.Tick = [this] { tick(); };
 }
 
 QString LockWindow::timeText(const QTime& time) {
     const QLocale locale;
     if (m_timeFormat.isEmpty() || locale != m_timeLocale) {
-        const QWidget* label = Label1.widget();
+        const QWidget* label = timeLabel.widget();
         m_timeLocale = locale;
         m_timeFormat =
             clockFormat(locale, QFontMetrics(label->font()), label->contentsRect().width());
@@ -47,14 +47,14 @@ QString LockWindow::dateText(const QDate& date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-void LockWindow::Label3_Click() {
+void LockWindow::unlock() {
     unload();
-    m_program.Form1.show();
+    m_program.oxfordWindow.show();
 }
 
-void LockWindow::Timer1_Timer() {
-    Label1.setCaption(timeText(forms::currentTime()));
-    Label2.setCaption(dateText(forms::currentDate()));
+void LockWindow::tick() {
+    timeLabel.setCaption(timeText(forms::currentTime()));
+    dateLabel.setCaption(dateText(forms::currentDate()));
 }
 
 }  // namespace shell

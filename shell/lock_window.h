@@ -13,20 +13,20 @@ namespace shell {
 
 class Program;
 
-// Form10: stands in for the dictionary window until "Unlock". No drag, no
-// title-bar labels, no keys.
+// Stands in for the dictionary window until "Unlock". No drag, no title-bar
+// labels, no keys.
 class LockWindow : public forms::Form {
 public:
     explicit LockWindow(Program& program);
 
-    forms::Label Label1;  // time
-    forms::Label Label2;  // date
-    forms::Label Label3;  // "Unlock"
-    forms::Timer Timer1;
+    forms::Label timeLabel;
+    forms::Label dateLabel;
+    forms::Label unlockButton;
+    forms::Timer clockTimer;
 
 private:
-    void Label3_Click();
-    void Timer1_Timer();
+    void unlock();
+    void tick();
 
     // The clock texts in the user's regional formats: the time with seconds,
     // without a time zone and as wide as the time label allows; the date in

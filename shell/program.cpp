@@ -23,16 +23,16 @@ auto makeDictionaryWindow(Program& program, int number) {
 }  // namespace
 
 Program::Program()
-    : Form1(windows, makeDictionaryWindow(*this, 1)),
-      Form2(windows, makeDictionaryWindow(*this, 2)),
-      Form3(windows, makeDictionaryWindow(*this, 3)),
-      Form4(windows, makeDictionaryWindow(*this, 4)),
-      Form5(windows, makeDictionaryWindow(*this, 5)),
-      Form6(windows, makeWindow<HelpMenuWindow>(*this)),
-      Form7(windows, makeWindow<ContactWindow>(*this)),
-      Form8(windows, makeWindow<CopyrightWindow>(*this)),
-      Form9(windows, makeWindow<AboutWindow>(*this)),
-      Form10(windows, makeWindow<LockWindow>(*this)) {
+    : oxfordWindow(windows, makeDictionaryWindow(*this, 1)),
+      computerWindow(windows, makeDictionaryWindow(*this, 2)),
+      hardwareWindow(windows, makeDictionaryWindow(*this, 3)),
+      bangladeshWindow(windows, makeDictionaryWindow(*this, 4)),
+      internationalWindow(windows, makeDictionaryWindow(*this, 5)),
+      helpMenu(windows, makeWindow<HelpMenuWindow>(*this)),
+      contactWindow(windows, makeWindow<ContactWindow>(*this)),
+      copyrightWindow(windows, makeWindow<CopyrightWindow>(*this)),
+      aboutWindow(windows, makeWindow<AboutWindow>(*this)),
+      lockWindow(windows, makeWindow<LockWindow>(*this)) {
     initAssets();
     windows.onEmpty = [this] { end(); };
 }
@@ -44,7 +44,7 @@ Program::~Program() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void Program::start() { Form1.show(); }
+void Program::start() { oxfordWindow.show(); }
 
 void Program::end() {
     if (m_ended) return;
@@ -55,11 +55,11 @@ void Program::end() {
 
 forms::FormSlot<DictionaryWindow>& Program::dictionaryWindow(int number) {
     switch (number) {
-        case 2: return Form2;
-        case 3: return Form3;
-        case 4: return Form4;
-        case 5: return Form5;
-        default: return Form1;
+        case 2: return computerWindow;
+        case 3: return hardwareWindow;
+        case 4: return bangladeshWindow;
+        case 5: return internationalWindow;
+        default: return oxfordWindow;
     }
 }
 

@@ -18,7 +18,7 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Creates Form1, which opens on the home screen, and shows it.
+    // Creates the Oxford window, which opens on the home screen, and shows it.
     void start();
 
     // Ends the program at once, every window with it.
@@ -29,17 +29,18 @@ public:
 
     forms::FormSlot<DictionaryWindow>& dictionaryWindow(int number);
 
+    // Named "Form1" to "Form10" as objectName, in this order.
     forms::FormSet windows;
-    forms::FormSlot<DictionaryWindow> Form1;
-    forms::FormSlot<DictionaryWindow> Form2;
-    forms::FormSlot<DictionaryWindow> Form3;
-    forms::FormSlot<DictionaryWindow> Form4;
-    forms::FormSlot<DictionaryWindow> Form5;
-    forms::FormSlot<HelpMenuWindow> Form6;
-    forms::FormSlot<ContactWindow> Form7;
-    forms::FormSlot<CopyrightWindow> Form8;
-    forms::FormSlot<AboutWindow> Form9;
-    forms::FormSlot<LockWindow> Form10;
+    forms::FormSlot<DictionaryWindow> oxfordWindow;
+    forms::FormSlot<DictionaryWindow> computerWindow;
+    forms::FormSlot<DictionaryWindow> hardwareWindow;
+    forms::FormSlot<DictionaryWindow> bangladeshWindow;
+    forms::FormSlot<DictionaryWindow> internationalWindow;
+    forms::FormSlot<HelpMenuWindow> helpMenu;
+    forms::FormSlot<ContactWindow> contactWindow;
+    forms::FormSlot<CopyrightWindow> copyrightWindow;
+    forms::FormSlot<AboutWindow> aboutWindow;
+    forms::FormSlot<LockWindow> lockWindow;
 
 private:
     bool m_ended = false;

@@ -314,10 +314,10 @@ class HardwareWindowSearch : public ProgramTest,
 
 TEST_P(HardwareWindowSearch, FindsTheFirstRow) {
     shell::DictionaryWindow& w = open(3);
-    ui::type(w.Text1, GetParam().typed);
-    EXPECT_EQ(w.List1.listIndex(), GetParam().row);
-    EXPECT_EQ(w.Text3.text(), hardware().abbreviation(GetParam().row));
-    EXPECT_EQ(w.Text2.text(), elaboration(GetParam().row));
+    ui::type(w.searchBox, GetParam().typed);
+    EXPECT_EQ(w.abbreviationList.listIndex(), GetParam().row);
+    EXPECT_EQ(w.selectedBox.text(), hardware().abbreviation(GetParam().row));
+    EXPECT_EQ(w.elaborationBox.text(), elaboration(GetParam().row));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -330,15 +330,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
     for (int from : {1, 2, 4, 5}) {
-        shell::DictionaryWindow& w = from == 1 ? *program.Form1 : open(from);
-        if (from == 1) ui::click(w.Label1);
-        ui::click(w.Label3);
+        shell::DictionaryWindow& w = from == 1 ? *program.oxfordWindow : open(from);
+        if (from == 1) ui::click(w.oxfordButton);
+        ui::click(w.hardwareButton);
         ui::settle();
         ASSERT_EQ(dictionaryWindows(), std::vector<int>{3});
-        EXPECT_EQ(window(3).List1.listCount(), 764);
-        EXPECT_EQ(window(3).List1.list(443), "Memory board");
-        ui::click(window(3).Label10);  // back to the home screen
-        ui::click(program.Form10->Label3);
+        EXPECT_EQ(window(3).abbreviationList.listCount(), 764);
+        EXPECT_EQ(window(3).abbreviationList.list(443), "Memory board");
+        ui::click(window(3).lockLabel);  // back to the home screen
+        ui::click(program.lockWindow->unlockButton);
         ui::settle();
     }
 }
@@ -347,33 +347,33 @@ TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
 // it as Unicode Bengali where the legacy font is missing.
 TEST_F(ProgramTest, ElaborationBoxHoldsTheLayoutAndShowsBengali) {
     shell::DictionaryWindow& w = open(3);
-    ui::type(w.Text1, "Megahertz");
-    ASSERT_EQ(w.List1.listIndex(), 440);
-    EXPECT_EQ(w.Text2.text(), QString::fromUtf8("cÖwZ †m‡K‡Û GK wgwjqb mvB‡Kj|"));
+    ui::type(w.searchBox, "Megahertz");
+    ASSERT_EQ(w.abbreviationList.listIndex(), 440);
+    EXPECT_EQ(w.elaborationBox.text(), QString::fromUtf8("cÖwZ †m‡K‡Û GK wgwjqb mvB‡Kj|"));
     if (forms::isInstalled("SutonnyMJ")) {
-        EXPECT_EQ(w.Text2.displayedText(), w.Text2.text());
+        EXPECT_EQ(w.elaborationBox.displayedText(), w.elaborationBox.text());
         return;
     }
-    EXPECT_TRUE(w.Text2.convertsForDisplay());
-    EXPECT_EQ(w.Text2.displayedText(), QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
-    const QFontInfo font(w.Text2.widget()->font());
+    EXPECT_TRUE(w.elaborationBox.convertsForDisplay());
+    EXPECT_EQ(w.elaborationBox.displayedText(), QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
+    const QFontInfo font(w.elaborationBox.widget()->font());
     EXPECT_TRUE(font.family().contains("Bengali")) << qPrintable(font.family());
-    EXPECT_DOUBLE_EQ(w.Text2.widget()->font().pointSizeF(), 14.25);
+    EXPECT_DOUBLE_EQ(w.elaborationBox.widget()->font().pointSizeF(), 14.25);
     // The other boxes of the window stay plain.
-    EXPECT_FALSE(w.Text3.convertsForDisplay());
-    EXPECT_EQ(w.Text3.displayedText(), "Megahertz (MHz)");
+    EXPECT_FALSE(w.selectedBox.convertsForDisplay());
+    EXPECT_EQ(w.selectedBox.displayedText(), "Megahertz (MHz)");
 }
 
 TEST_F(ProgramTest, TextTypedIntoTheHardwareBoxBecomesLayoutText) {
     shell::DictionaryWindow& w = open(3);
-    ui::type(w.Text1, "Bit");
-    auto* box = static_cast<QPlainTextEdit*>(w.Text2.widget());
+    ui::type(w.searchBox, "Bit");
+    auto* box = static_cast<QPlainTextEdit*>(w.elaborationBox.widget());
     box->moveCursor(QTextCursor::End);
-    ui::type(w.Text2, "x");
-    EXPECT_EQ(w.Text2.text(), bangla::toLayout(w.Text2.displayedText()));
+    ui::type(w.elaborationBox, "x");
+    EXPECT_EQ(w.elaborationBox.text(), bangla::toLayout(w.elaborationBox.displayedText()));
     // The next display replaces it with the row's text, exactly.
-    ui::type(w.Text1, " ");
-    EXPECT_EQ(w.Text2.text(), elaboration(w.List1.listIndex()));
+    ui::type(w.searchBox, " ");
+    EXPECT_EQ(w.elaborationBox.text(), elaboration(w.abbreviationList.listIndex()));
 }
 
 }  // namespace

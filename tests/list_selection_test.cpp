@@ -23,9 +23,9 @@ constexpr Shown kAccount{10, "a/c", "account; air conditioning"};
 constexpr Shown kAttentionDeficit{12, "ADD", "attention deficit disorder"};
 
 void expectShows(DictionaryWindow& w, const Shown& s, const char* when) {
-    EXPECT_EQ(w.List1.listIndex(), s.row) << when;
-    EXPECT_EQ(w.Text2.text().toStdString(), s.elaboration) << when;
-    EXPECT_EQ(w.Text3.text().toStdString(), s.abbreviation) << when;
+    EXPECT_EQ(w.abbreviationList.listIndex(), s.row) << when;
+    EXPECT_EQ(w.elaborationBox.text().toStdString(), s.elaboration) << when;
+    EXPECT_EQ(w.selectedBox.text().toStdString(), s.abbreviation) << when;
 }
 
 QListWidget* listWidget(forms::ListBox& list) {
@@ -60,9 +60,9 @@ struct SelectionCase {
 
 struct OxfordList : ProgramTest {
     DictionaryWindow& oxford() {
-        ui::click(program.Form1->Label1);
+        ui::click(program.oxfordWindow->oxfordButton);
         ui::settle();
-        return *program.Form1;
+        return *program.oxfordWindow;
     }
 };
 
@@ -71,30 +71,30 @@ class ListSelection : public OxfordList, public ::testing::WithParamInterface<Se
 TEST_P(ListSelection, OnlyALeftClickOrAMovingKeyChangesIt) {
     const SelectionCase& c = GetParam();
     DictionaryWindow& w = oxford();
-    if (c.before.row >= 0) clickRow(w.List1, c.before.row, Qt::LeftButton);
+    if (c.before.row >= 0) clickRow(w.abbreviationList, c.before.row, Qt::LeftButton);
     expectShows(w, c.before, "before");
 
     switch (c.act) {
         case Act::CtrlClick:
-            clickRow(w.List1, c.on, Qt::LeftButton, Qt::ControlModifier);
+            clickRow(w.abbreviationList, c.on, Qt::LeftButton, Qt::ControlModifier);
             break;
         case Act::CtrlSpace:  // on the row with the keyboard focus
-            w.List1.widget()->setFocus(Qt::TabFocusReason);
-            press(w.List1, Qt::Key_Space, Qt::ControlModifier);
+            w.abbreviationList.widget()->setFocus(Qt::TabFocusReason);
+            press(w.abbreviationList, Qt::Key_Space, Qt::ControlModifier);
             break;
         case Act::RightClick:
-            clickRow(w.List1, c.on, Qt::RightButton);
+            clickRow(w.abbreviationList, c.on, Qt::RightButton);
             break;
         case Act::MiddleClick:
-            clickRow(w.List1, c.on, Qt::MiddleButton);
+            clickRow(w.abbreviationList, c.on, Qt::MiddleButton);
             break;
     }
     expectShows(w, c.after, "after");
 
     // The keys go on from the selected row, wherever the click was.
     if (c.after.row >= 0) {
-        press(w.List1, Qt::Key_Down);
-        EXPECT_EQ(w.List1.listIndex(), c.after.row + 1) << "Down after";
+        press(w.abbreviationList, Qt::Key_Down);
+        EXPECT_EQ(w.abbreviationList.listIndex(), c.after.row + 1) << "Down after";
     }
 }
 
@@ -127,18 +127,18 @@ TEST_F(OxfordList, KeysThatMoveSelectAndSpaceKeeps) {
     constexpr Shown kSecond{1, "AAA",
                             "Amateur Athletic Association; American Automobile Association"};
     DictionaryWindow& w = oxford();
-    clickRow(w.List1, 9, Qt::LeftButton);
-    press(w.List1, Qt::Key_Y);
+    clickRow(w.abbreviationList, 9, Qt::LeftButton);
+    press(w.abbreviationList, Qt::Key_Y);
     expectShows(w, kYouthHostels, "typing Y in the list");
-    press(w.List1, Qt::Key_Home, Qt::ControlModifier);
+    press(w.abbreviationList, Qt::Key_Home, Qt::ControlModifier);
     expectShows(w, kFirst, "Ctrl+Home");
-    press(w.List1, Qt::Key_Down, Qt::ControlModifier);
+    press(w.abbreviationList, Qt::Key_Down, Qt::ControlModifier);
     expectShows(w, kSecond, "Ctrl+Down");
-    press(w.List1, Qt::Key_Space, Qt::ControlModifier);
+    press(w.abbreviationList, Qt::Key_Space, Qt::ControlModifier);
     expectShows(w, kSecond, "Ctrl+Space");
-    press(w.List1, Qt::Key_Space);
+    press(w.abbreviationList, Qt::Key_Space);
     expectShows(w, kSecond, "Space");
-    press(w.List1, Qt::Key_Up, Qt::ControlModifier);
+    press(w.abbreviationList, Qt::Key_Up, Qt::ControlModifier);
     expectShows(w, kFirst, "Ctrl+Up");
 }
 
@@ -146,15 +146,15 @@ TEST_F(OxfordList, KeysThatMoveSelectAndSpaceKeeps) {
 // bring a row back, and the next left click selects as usual.
 TEST_F(OxfordList, AfterTheSearchFoundNothingOnlyALeftClickSelects) {
     DictionaryWindow& w = oxford();
-    clickRow(w.List1, 12, Qt::LeftButton);
-    ui::type(w.Text1, "ABTAX");
+    clickRow(w.abbreviationList, 12, Qt::LeftButton);
+    ui::type(w.searchBox, "ABTAX");
     expectShows(w, kNone, "search without a match");
-    press(w.List1, Qt::Key_Space, Qt::ControlModifier);
-    clickRow(w.List1, 9, Qt::RightButton);
-    clickRow(w.List1, 9, Qt::MiddleButton);
+    press(w.abbreviationList, Qt::Key_Space, Qt::ControlModifier);
+    clickRow(w.abbreviationList, 9, Qt::RightButton);
+    clickRow(w.abbreviationList, 9, Qt::MiddleButton);
     expectShows(w, kNone, "after Ctrl+Space, right and middle clicks");
-    EXPECT_EQ(w.Text1.text().toStdString(), "ABTAX");
-    clickRow(w.List1, 9, Qt::LeftButton);
+    EXPECT_EQ(w.searchBox.text().toStdString(), "ABTAX");
+    clickRow(w.abbreviationList, 9, Qt::LeftButton);
     expectShows(w, kAlternatingCurrent, "left click");
 }
 
@@ -163,14 +163,14 @@ TEST_F(OxfordList, AfterTheSearchFoundNothingOnlyALeftClickSelects) {
 // the selection. (The right button on a text box opens the box's own menu.)
 TEST_F(OxfordList, OtherButtonsOnTheBoxesMoveNoWindow) {
     DictionaryWindow& w = oxford();
-    clickRow(w.List1, 9, Qt::LeftButton);
+    clickRow(w.abbreviationList, 9, Qt::LeftButton);
     const QPoint start = w.pos();
     const std::pair<const forms::Control*, Qt::MouseButton> presses[] = {
-        {&w.List1, Qt::RightButton},
-        {&w.List1, Qt::MiddleButton},
-        {&w.Text1, Qt::MiddleButton},
-        {&w.Text2, Qt::MiddleButton},
-        {&w.Text3, Qt::MiddleButton}};
+        {&w.abbreviationList, Qt::RightButton},
+        {&w.abbreviationList, Qt::MiddleButton},
+        {&w.searchBox, Qt::MiddleButton},
+        {&w.elaborationBox, Qt::MiddleButton},
+        {&w.selectedBox, Qt::MiddleButton}};
     for (const auto& [box, button] : presses) {
         ui::drag(&w, ui::centreInWindow(*box), {30, 20}, button);
         EXPECT_EQ(w.pos(), start) << qPrintable(box->name()) << " button " << button;

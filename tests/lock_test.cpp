@@ -16,12 +16,12 @@ namespace {
 using shell::LockWindow;
 
 void expectHomeScreen(shell::Program& program) {
-    ASSERT_TRUE(program.Form1.exists());
-    shell::DictionaryWindow& home = *program.Form1.peek();
+    ASSERT_TRUE(program.oxfordWindow.exists());
+    shell::DictionaryWindow& home = *program.oxfordWindow.peek();
     EXPECT_TRUE(home.isVisible());
     EXPECT_TRUE(home.titleLabel->widget()->isVisible());
-    EXPECT_FALSE(home.List1.widget()->isVisible());
-    EXPECT_EQ(home.List1.listCount(), 0);
+    EXPECT_FALSE(home.abbreviationList.widget()->isVisible());
+    EXPECT_EQ(home.abbreviationList.listCount(), 0);
     for (int n = 2; n <= 5; ++n) EXPECT_FALSE(program.dictionaryWindow(n).exists());
 }
 
@@ -30,22 +30,22 @@ class LockFrom : public ProgramTest, public ::testing::WithParamInterface<int> {
 // 0 stands for the home screen.
 TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
     const int n = GetParam();
-    shell::DictionaryWindow& w = n == 0 ? *program.Form1 : open(n);
-    if (n == 1) ui::click(w.Label1);
-    ui::click(w.Label10);
+    shell::DictionaryWindow& w = n == 0 ? *program.oxfordWindow : open(n);
+    if (n == 1) ui::click(w.oxfordButton);
+    ui::click(w.lockLabel);
     ui::settle();
     EXPECT_TRUE(dictionaryWindows().empty());
-    ASSERT_TRUE(program.Form10.exists());
-    EXPECT_TRUE(program.Form10->isVisible());
+    ASSERT_TRUE(program.lockWindow.exists());
+    EXPECT_TRUE(program.lockWindow->isVisible());
     EXPECT_EQ(endings, 0) << "the program does not end between the two steps";
-    ui::click(program.Form10->Label3);
+    ui::click(program.lockWindow->unlockButton);
     ui::settle();
-    EXPECT_FALSE(program.Form10.exists());
+    EXPECT_FALSE(program.lockWindow.exists());
     expectHomeScreen(program);
     EXPECT_EQ(endings, 0);
     // The Oxford button fills the new, empty list once more.
-    ui::click(program.Form1->Label1);
-    EXPECT_EQ(program.Form1->List1.listCount(), dictionaries::dictionary(1).rowCount());
+    ui::click(program.oxfordWindow->oxfordButton);
+    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(), dictionaries::dictionary(1).rowCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));
@@ -64,9 +64,9 @@ protected:
     void useRegion(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
 
     LockWindow& lock() {
-        ui::click(program.Form1->Label10);
+        ui::click(program.oxfordWindow->lockLabel);
         ui::settle();
-        return *program.Form10;
+        return *program.lockWindow;
     }
 
     // Puts the clock at the start of `time` and lets one timer interval pass.
@@ -82,38 +82,38 @@ private:
 TEST_F(LockClock, EmptyForOneIntervalThenShowsTimeAndDateOnEveryTick) {
     useRegion("en_US");
     LockWindow& window = lock();
-    EXPECT_EQ(window.Timer1.interval(), 100);
-    EXPECT_TRUE(window.Label1.caption().isEmpty());
-    EXPECT_TRUE(window.Label2.caption().isEmpty());
+    EXPECT_EQ(window.clockTimer.interval(), 100);
+    EXPECT_TRUE(window.timeLabel.caption().isEmpty());
+    EXPECT_TRUE(window.dateLabel.caption().isEmpty());
     clock.advance(99);
-    EXPECT_TRUE(window.Label1.caption().isEmpty()) << "no tick before one interval";
-    EXPECT_TRUE(window.Label2.caption().isEmpty());
+    EXPECT_TRUE(window.timeLabel.caption().isEmpty()) << "no tick before one interval";
+    EXPECT_TRUE(window.dateLabel.caption().isEmpty());
     clock.advance(1);
-    EXPECT_EQ(window.Label1.caption(), "1:05:09 PM");
-    EXPECT_EQ(window.Label2.caption(), "11/23/26");
+    EXPECT_EQ(window.timeLabel.caption(), "1:05:09 PM");
+    EXPECT_EQ(window.dateLabel.caption(), "11/23/26");
     clock.advance(900);
-    EXPECT_EQ(window.Label1.caption(), "1:05:10 PM") << "the tenth tick shows the next second";
+    EXPECT_EQ(window.timeLabel.caption(), "1:05:10 PM") << "the tenth tick shows the next second";
     // Across midnight the date follows on the next tick.
     clock.setTime(QDateTime(kDay, QTime(23, 59, 59, 950)));
     clock.advance(100);
-    EXPECT_EQ(window.Label1.caption(), "12:00:00 AM");
-    EXPECT_EQ(window.Label2.caption(), "11/24/26");
+    EXPECT_EQ(window.timeLabel.caption(), "12:00:00 AM");
+    EXPECT_EQ(window.dateLabel.caption(), "11/24/26");
 }
 
 TEST_F(LockClock, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
-    ui::click(program.Form1->Label10);
-    ui::click(program.Form10->Label3);
+    ui::click(program.oxfordWindow->lockLabel);
+    ui::click(program.lockWindow->unlockButton);
     clock.advance(250);  // a tick of the gone window would touch freed labels
     ui::settle();
     clock.advance(250);
     expectHomeScreen(program);
-    ui::click(program.Form1->Label10);
-    LockWindow& again = *program.Form10;
-    EXPECT_TRUE(again.Label1.caption().isEmpty()) << "a new lock starts empty";
+    ui::click(program.oxfordWindow->lockLabel);
+    LockWindow& again = *program.lockWindow;
+    EXPECT_TRUE(again.timeLabel.caption().isEmpty()) << "a new lock starts empty";
     clock.advance(99);
-    EXPECT_TRUE(again.Label1.caption().isEmpty()) << "its timer starts anew";
+    EXPECT_TRUE(again.timeLabel.caption().isEmpty()) << "its timer starts anew";
     clock.advance(1);
-    EXPECT_FALSE(again.Label1.caption().isEmpty());
+    EXPECT_FALSE(again.timeLabel.caption().isEmpty());
 }
 
 // What a user of each region reads at 13:05:09 and 01:05:09 on 23 November
@@ -138,13 +138,13 @@ TEST_P(LockClockRegion, ShowsTheRegionsTimeWithSecondsAndShortDate) {
     useRegion(row.region);
     LockWindow& window = lock();
     tickAt(QTime(13, 5, 9));
-    EXPECT_EQ(window.Label1.caption(), QString::fromUtf8(row.afternoon));
-    EXPECT_EQ(window.Label2.caption(), QString::fromUtf8(row.date));
-    EXPECT_EQ(window.Label2.caption(),
+    EXPECT_EQ(window.timeLabel.caption(), QString::fromUtf8(row.afternoon));
+    EXPECT_EQ(window.dateLabel.caption(), QString::fromUtf8(row.date));
+    EXPECT_EQ(window.dateLabel.caption(),
               QLocale(QString::fromLatin1(row.region)).toString(kDay, QLocale::ShortFormat))
         << "the region's short date format";
     tickAt(QTime(1, 5, 9));
-    EXPECT_EQ(window.Label1.caption(), QString::fromUtf8(row.night));
+    EXPECT_EQ(window.timeLabel.caption(), QString::fromUtf8(row.night));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -215,8 +215,8 @@ std::vector<int> numbersIn(const QString& text) {
 
 TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabel) {
     LockWindow& window = lock();
-    const auto& label = *static_cast<const QLabel*>(window.Label1.widget());
-    const auto& dateLabel = *static_cast<const QLabel*>(window.Label2.widget());
+    const auto& label = *static_cast<const QLabel*>(window.timeLabel.widget());
+    const auto& dateLabel = *static_cast<const QLabel*>(window.dateLabel.widget());
     ASSERT_EQ(label.size(), QSize(193, 41)) << "2895 x 615 twips";
     const QString zone = QDateTime(kDay, QTime(13, 5, 9)).timeZoneAbbreviation();
     const auto regions =
@@ -226,11 +226,11 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
         SCOPED_TRACE(region.bcp47Name().toStdString() + " (" + region.name().toStdString() + ")");
         QLocale::setDefault(region);
         tickAt(QTime(13, 5, 9));
-        const QString afternoon = window.Label1.caption();
-        EXPECT_EQ(window.Label2.caption(), region.toString(kDay, QLocale::ShortFormat));
-        EXPECT_TRUE(fitsOneLine(dateLabel, window.Label2.caption()));
+        const QString afternoon = window.timeLabel.caption();
+        EXPECT_EQ(window.dateLabel.caption(), region.toString(kDay, QLocale::ShortFormat));
+        EXPECT_TRUE(fitsOneLine(dateLabel, window.dateLabel.caption()));
         tickAt(QTime(1, 5, 9));
-        const QString night = window.Label1.caption();
+        const QString night = window.timeLabel.caption();
 
         const std::vector<int> numbers = numbersIn(afternoon);
         EXPECT_TRUE(numbers == std::vector<int>({13, 5, 9}) ||
@@ -248,24 +248,24 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
 }
 
 TEST_F(ProgramTest, LockWindowHasNoDragNoTitleBarLabelsAndNoKeys) {
-    ui::click(program.Form1->Label10);
-    LockWindow& lock = *program.Form10;
+    ui::click(program.oxfordWindow->lockLabel);
+    LockWindow& lock = *program.lockWindow;
     EXPECT_EQ(lock.findChild<QWidget*>("Label8"), nullptr);
     EXPECT_EQ(lock.findChild<QWidget*>("Label9"), nullptr);
     EXPECT_EQ(lock.findChild<QWidget*>("Label10"), nullptr);
     const QPoint before = lock.pos();
     ui::drag(&lock, {30, 480}, {50, 50}, Qt::LeftButton);
-    ui::drag(&lock, ui::centreInWindow(lock.Label1), {50, 50}, Qt::RightButton);
+    ui::drag(&lock, ui::centreInWindow(lock.timeLabel), {50, 50}, Qt::RightButton);
     EXPECT_EQ(lock.pos(), before);
-    ui::click(lock.Label1);
-    ui::click(lock.Label2);
+    ui::click(lock.timeLabel);
+    ui::click(lock.dateLabel);
     QTest::keyClick(&lock, Qt::Key_Escape);
     QTest::keyClick(&lock, Qt::Key_Return);
     ui::settle();
-    EXPECT_TRUE(program.Form10.exists());
-    EXPECT_FALSE(program.Form1.exists());
+    EXPECT_TRUE(program.lockWindow.exists());
+    EXPECT_FALSE(program.oxfordWindow.exists());
     EXPECT_EQ(lock.windowTitle(), "Orvanta Abbreviation Dictionary");
-    EXPECT_EQ(lock.Label3.toolTip(), "Click here to unlock");
+    EXPECT_EQ(lock.unlockButton.toolTip(), "Click here to unlock");
 }
 
 }  // namespace

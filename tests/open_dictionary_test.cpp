@@ -14,8 +14,8 @@ struct OpenTestBase : ProgramTest {
     // Puts the program in dictionary window `from`, in its working state.
     DictionaryWindow& reach(int from) {
         if (from == 1) {
-            ui::click(program.Form1->Label1);
-            return *program.Form1;
+            ui::click(program.oxfordWindow->oxfordButton);
+            return *program.oxfordWindow;
         }
         return open(from);
     }
@@ -27,18 +27,18 @@ struct OpenTestBase : ProgramTest {
         EXPECT_EQ(w.frameGeometry().center(),
                   QGuiApplication::primaryScreen()->availableGeometry().center());
         const auto& dictionary = dictionaries::dictionary(n);
-        ASSERT_EQ(w.List1.listCount(), dictionary.rowCount());
+        ASSERT_EQ(w.abbreviationList.listCount(), dictionary.rowCount());
         for (int row : {0, dictionary.rowCount() / 2, dictionary.rowCount() - 1}) {
             if (row >= 0) {
-                EXPECT_EQ(w.List1.list(row), dictionary.abbreviation(row));
+                EXPECT_EQ(w.abbreviationList.list(row), dictionary.abbreviation(row));
             }
         }
-        EXPECT_EQ(w.List1.listIndex(), -1);
-        EXPECT_TRUE(w.Text1.text().isEmpty());
-        EXPECT_TRUE(w.Text2.text().isEmpty());
-        EXPECT_TRUE(w.Text3.text().isEmpty());
-        const forms::Control* working[] = {&w.List1, &w.Text1, &w.Text2,
-                                           &w.Text3, &w.selectionCaption, &w.Label17};
+        EXPECT_EQ(w.abbreviationList.listIndex(), -1);
+        EXPECT_TRUE(w.searchBox.text().isEmpty());
+        EXPECT_TRUE(w.elaborationBox.text().isEmpty());
+        EXPECT_TRUE(w.selectedBox.text().isEmpty());
+        const forms::Control* working[] = {&w.abbreviationList, &w.searchBox, &w.elaborationBox,
+                                           &w.selectedBox, &w.selectionCaption, &w.selectionMarker};
         for (const forms::Control* c : working) {
             EXPECT_TRUE(c->widget()->isVisible()) << qPrintable(c->name());
         }
@@ -59,7 +59,7 @@ class OpenDictionary : public OpenTestBase, public ::testing::WithParamInterface
 TEST_P(OpenDictionary, ReplacesTheWindowByAFreshOneOfTheTarget) {
     const auto [from, button] = GetParam();
     DictionaryWindow& current = reach(from);
-    ui::type(current.Text1, "S");
+    ui::type(current.searchBox, "S");
     ui::drag(&current, {100, 480}, {-60, -40}, Qt::LeftButton);  // dragged off centre
     ui::click(current.dictionaryButton(button));
     ui::settle();
@@ -84,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Shell, OpenDictionary, ::testing::ValuesIn(commandTable
 
 TEST_F(OpenTestBase, HomeScreenButtonsOpenTheirDictionariesAtOnce) {
     for (int n = 2; n <= 5; ++n) {
-        ui::click(program.Form1->dictionaryButton(n));
+        ui::click(program.oxfordWindow->dictionaryButton(n));
         ui::settle();
         expectFreshWorkingWindow(n);
-        ui::click(window(n).Label10);  // lock, then unlock to the home screen
-        ui::click(program.Form10->Label3);
+        ui::click(window(n).lockLabel);  // lock, then unlock to the home screen
+        ui::click(program.lockWindow->unlockButton);
         ui::settle();
     }
 }
@@ -98,43 +98,43 @@ class OwnButton : public OpenTestBase, public ::testing::WithParamInterface<int>
 TEST_P(OwnButton, DoesNothing) {
     const int n = GetParam();
     DictionaryWindow& w = open(n);
-    ui::type(w.Text1, "C");
-    const auto index = w.List1.listIndex();
-    const QString elaboration = w.Text2.text();
+    ui::type(w.searchBox, "C");
+    const auto index = w.abbreviationList.listIndex();
+    const QString elaboration = w.elaborationBox.text();
     ui::click(w.dictionaryButton(n));
     ui::settle();
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{n});
     EXPECT_EQ(&window(n), &w);
-    EXPECT_EQ(w.List1.listCount(), dictionaries::dictionary(n).rowCount());
-    EXPECT_EQ(w.Text1.text(), "C");
-    EXPECT_EQ(w.List1.listIndex(), index);
-    EXPECT_EQ(w.Text2.text(), elaboration);
+    EXPECT_EQ(w.abbreviationList.listCount(), dictionaries::dictionary(n).rowCount());
+    EXPECT_EQ(w.searchBox.text(), "C");
+    EXPECT_EQ(w.abbreviationList.listIndex(), index);
+    EXPECT_EQ(w.elaborationBox.text(), elaboration);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, OwnButton, ::testing::Values(2, 3, 4, 5));
 
 TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
-    ui::click(program.Form1->Label1);
-    ui::type(program.Form1->Text1, "TB");
-    ui::click(program.Form1->Label2);
-    ui::click(window(2).Label1);
+    ui::click(program.oxfordWindow->oxfordButton);
+    ui::type(program.oxfordWindow->searchBox, "TB");
+    ui::click(program.oxfordWindow->computerButton);
+    ui::click(window(2).oxfordButton);
     ui::settle();
     expectFreshWorkingWindow(1);
-    ui::click(program.Form1->Label1);  // Form1's own button adds nothing now
-    EXPECT_EQ(program.Form1->List1.listCount(), dictionaries::dictionary(1).rowCount());
-    ui::click(program.Form1->Label2);
-    ui::click(window(2).Label3);
-    ui::click(window(3).Label2);
+    ui::click(program.oxfordWindow->oxfordButton);  // Form1's own button adds nothing now
+    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(), dictionaries::dictionary(1).rowCount());
+    ui::click(program.oxfordWindow->computerButton);
+    ui::click(window(2).hardwareButton);
+    ui::click(window(3).computerButton);
     ui::settle();
     expectFreshWorkingWindow(2);
 }
 
 TEST_F(OpenTestBase, OpenInfoWindowsStayAsTheyAre) {
-    ui::click(program.Form1->helpButton);
-    forms::Form* menu = program.Form6.peek();
-    ui::click(program.Form1->Label3);
+    ui::click(program.oxfordWindow->helpButton);
+    forms::Form* menu = program.helpMenu.peek();
+    ui::click(program.oxfordWindow->hardwareButton);
     ui::settle();
-    EXPECT_EQ(program.Form6.peek(), menu);
+    EXPECT_EQ(program.helpMenu.peek(), menu);
     EXPECT_TRUE(menu->isVisible());
 }
 

@@ -23,14 +23,14 @@ void postClick(forms::Control& control) {
 // dictionary buttons can produce: the first one replaces the window, and the
 // rest, queued for a window that is gone, go nowhere.
 TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
-    ui::click(program.Form1->Label1);
-    shell::DictionaryWindow& w = *program.Form1;
+    ui::click(program.oxfordWindow->oxfordButton);
+    shell::DictionaryWindow& w = *program.oxfordWindow;
     for (int i = 0; i < 3000; ++i) {
         postClick(w.dictionaryButton(2 + i % 4));
     }
     ui::settle();
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{2}) << "only the first click counted";
-    EXPECT_EQ(window(2).List1.listCount(), dictionaries::dictionary(2).rowCount());
+    EXPECT_EQ(window(2).abbreviationList.listCount(), dictionaries::dictionary(2).rowCount());
     EXPECT_EQ(endings, 0);
 }
 
@@ -38,31 +38,31 @@ TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
 // that "L" unloads: they must not bring a dictionary window back.
 TEST_F(ProgramTest, InputQueuedForAnUnloadedWindowIsDropped) {
     shell::DictionaryWindow& w = open(2);
-    postClick(w.Label10);
-    postClick(w.Label3);
-    QCoreApplication::postEvent(w.Text1.widget(),
+    postClick(w.lockLabel);
+    postClick(w.hardwareButton);
+    QCoreApplication::postEvent(w.searchBox.widget(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}, "A"));
     ui::settle();
     EXPECT_TRUE(dictionaryWindows().empty());
-    EXPECT_TRUE(program.Form10.exists());
+    EXPECT_TRUE(program.lockWindow.exists());
 }
 
 TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
     for (int i = 0; i < 200; ++i) {
-        ui::click(program.Form1->Label10);
-        ui::click(program.Form10->Label3);
+        ui::click(program.oxfordWindow->lockLabel);
+        ui::click(program.lockWindow->unlockButton);
     }
     ui::settle();
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
-    EXPECT_FALSE(program.Form10.exists());
+    EXPECT_FALSE(program.lockWindow.exists());
     EXPECT_EQ(endings, 0);
 }
 
 // Every font the windows ask for resolves to a real font that can draw the
 // texts, installed or stand-in, never to boxes.
 TEST_F(ProgramTest, EveryFontResolvesToOneThatDrawsItsText) {
-    ui::click(program.Form1->Label1);
-    for (QWidget* widget : program.Form1->findChildren<QWidget*>()) {
+    ui::click(program.oxfordWindow->oxfordButton);
+    for (QWidget* widget : program.oxfordWindow->findChildren<QWidget*>()) {
         const QFontInfo info(widget->font());
         EXPECT_FALSE(info.family().isEmpty()) << qPrintable(widget->objectName());
         EXPECT_TRUE(QFontMetrics(widget->font()).inFont(QLatin1Char('A')))

@@ -13,9 +13,9 @@ using shell::DictionaryWindow;
 
 // The boxes show exactly what the selected row says.
 void expectShowsSelection(DictionaryWindow& w) {
-    const auto row = w.List1.listIndex();
-    EXPECT_EQ(w.Text2.text(), w.dictionaryShown().elaboration(row));
-    EXPECT_EQ(w.Text3.text(), row < 0 ? QString() : w.List1.list(row));
+    const auto row = w.abbreviationList.listIndex();
+    EXPECT_EQ(w.elaborationBox.text(), w.dictionaryShown().elaboration(row));
+    EXPECT_EQ(w.selectedBox.text(), row < 0 ? QString() : w.abbreviationList.list(row));
 }
 
 // One search through the window's real search box and list. Among rows that
@@ -38,15 +38,15 @@ TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     const SearchCase& c = GetParam();
     SCOPED_TRACE("typed \"" + std::string(c.typed) + "\" into the search box of Form" +
                  std::to_string(c.window));
-    DictionaryWindow& w = c.window == 1 ? *program.Form1 : open(c.window);
-    if (c.window == 1) ui::click(w.Label1);
-    ui::type(w.Text1, QString::fromUtf8(c.typed));
-    EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
-    EXPECT_EQ(w.List1.listIndex(), c.row) << "the first row from the top that begins with it";
-    EXPECT_EQ(w.Text3.text(), QString::fromUtf8(c.selectedText)) << "the selected-abbreviation box";
+    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow : open(c.window);
+    if (c.window == 1) ui::click(w.oxfordButton);
+    ui::type(w.searchBox, QString::fromUtf8(c.typed));
+    EXPECT_EQ(w.searchBox.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
+    EXPECT_EQ(w.abbreviationList.listIndex(), c.row) << "the first row from the top that begins with it";
+    EXPECT_EQ(w.selectedBox.text(), QString::fromUtf8(c.selectedText)) << "the selected-abbreviation box";
     expectShowsSelection(w);
     if (c.row >= 0) {
-        EXPECT_FALSE(w.Text2.text().isEmpty());
+        EXPECT_FALSE(w.elaborationBox.text().isEmpty());
     }
 }
 
@@ -116,121 +116,121 @@ INSTANTIATE_TEST_SUITE_P(International, Search, ::testing::ValuesIn(kInternation
 // longer one stands before it, so every whole abbreviation finds its own row.
 TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) {
     DictionaryWindow& w = open(2);
-    ASSERT_EQ(w.List1.listCount(), 96);
-    for (int row = 0; row < w.List1.listCount(); ++row) {
-        const QString abbreviation = w.List1.list(row);
+    ASSERT_EQ(w.abbreviationList.listCount(), 96);
+    for (int row = 0; row < w.abbreviationList.listCount(); ++row) {
+        const QString abbreviation = w.abbreviationList.list(row);
         for (const QString& typed : {abbreviation, abbreviation.toLower()}) {
-            QTest::keyClick(w.Text1.widget(), Qt::Key_A, Qt::ControlModifier);
-            ui::type(w.Text1, typed);
-            ASSERT_EQ(w.Text1.text(), typed);
-            EXPECT_EQ(w.List1.listIndex(), row) << "typed \"" << typed.toStdString() << "\"";
-            EXPECT_EQ(w.Text3.text(), abbreviation) << "typed \"" << typed.toStdString() << "\"";
+            QTest::keyClick(w.searchBox.widget(), Qt::Key_A, Qt::ControlModifier);
+            ui::type(w.searchBox, typed);
+            ASSERT_EQ(w.searchBox.text(), typed);
+            EXPECT_EQ(w.abbreviationList.listIndex(), row) << "typed \"" << typed.toStdString() << "\"";
+            EXPECT_EQ(w.selectedBox.text(), abbreviation) << "typed \"" << typed.toStdString() << "\"";
         }
     }
 }
 
 TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::clickRow(w.List1, 9);
-    EXPECT_EQ(w.Text2.text(), "alternating current");
-    EXPECT_EQ(w.Text3.text(), "AC");
-    ui::key(w.List1, Qt::Key_Up);
-    EXPECT_EQ(w.Text2.text(), "air conditioning");
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::clickRow(w.abbreviationList, 9);
+    EXPECT_EQ(w.elaborationBox.text(), "alternating current");
+    EXPECT_EQ(w.selectedBox.text(), "AC");
+    ui::key(w.abbreviationList, Qt::Key_Up);
+    EXPECT_EQ(w.elaborationBox.text(), "air conditioning");
 }
 
 TEST_F(ProgramTest, DeletingTheLetterThatMatchedNothingFindsTheRowAgain) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::type(w.Text1, "ABTAX");
-    EXPECT_EQ(w.List1.listIndex(), -1);
-    EXPECT_TRUE(w.Text2.text().isEmpty());
-    EXPECT_TRUE(w.Text3.text().isEmpty());
-    ui::backspace(w.Text1);
-    EXPECT_EQ(w.List1.listIndex(), 7);
-    EXPECT_EQ(w.Text3.text(), "ABTA");
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::type(w.searchBox, "ABTAX");
+    EXPECT_EQ(w.abbreviationList.listIndex(), -1);
+    EXPECT_TRUE(w.elaborationBox.text().isEmpty());
+    EXPECT_TRUE(w.selectedBox.text().isEmpty());
+    ui::backspace(w.searchBox);
+    EXPECT_EQ(w.abbreviationList.listIndex(), 7);
+    EXPECT_EQ(w.selectedBox.text(), "ABTA");
     expectShowsSelection(w);
 }
 
 TEST_F(ProgramTest, EmptyingTheSearchBoxClearsTheSelection) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::type(w.Text1, "F");
-    ASSERT_GE(w.List1.listIndex(), 0);
-    ui::backspace(w.Text1);
-    EXPECT_EQ(w.List1.listIndex(), -1);
-    EXPECT_TRUE(w.Text2.text().isEmpty());
-    EXPECT_TRUE(w.Text3.text().isEmpty());
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::type(w.searchBox, "F");
+    ASSERT_GE(w.abbreviationList.listIndex(), 0);
+    ui::backspace(w.searchBox);
+    EXPECT_EQ(w.abbreviationList.listIndex(), -1);
+    EXPECT_TRUE(w.elaborationBox.text().isEmpty());
+    EXPECT_TRUE(w.selectedBox.text().isEmpty());
 }
 
 TEST_F(ProgramTest, TrailingBlanksReachTheBoxes) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::type(w.Text1, "FBI");
-    EXPECT_EQ(w.Text2.text(), "Federal Bureau of Investigation ");
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::type(w.searchBox, "FBI");
+    EXPECT_EQ(w.elaborationBox.text(), "Federal Bureau of Investigation ");
 }
 
 TEST_F(ProgramTest, TextTypedIntoTheBoxesIsReplacedByTheNextDisplay) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::type(w.Text1, "AB");
-    const QString shown = w.Text2.text();
-    ui::type(w.Text2, "scribble");
-    ui::type(w.Text3, "scribble");
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::type(w.searchBox, "AB");
+    const QString shown = w.elaborationBox.text();
+    ui::type(w.elaborationBox, "scribble");
+    ui::type(w.selectedBox, "scribble");
     // The next letter lands on the same row; both boxes show it again.
-    ui::type(w.Text1, "T");
-    ASSERT_EQ(w.List1.listIndex(), 7);
-    EXPECT_EQ(w.Text3.text(), "ABTA");
+    ui::type(w.searchBox, "T");
+    ASSERT_EQ(w.abbreviationList.listIndex(), 7);
+    EXPECT_EQ(w.selectedBox.text(), "ABTA");
     expectShowsSelection(w);
 }
 
 TEST_F(ProgramTest, AListClickShowsTheRowAndTheSearchBoxKeepsItsText) {
     DictionaryWindow& w = open(2);
-    ui::type(w.Text1, "PC");
-    ui::clickRow(w.List1, 95);
-    EXPECT_EQ(w.Text1.text(), "PC");
-    EXPECT_EQ(w.Text2.text(), "World Wide Web");
-    EXPECT_EQ(w.Text3.text(), "WWW");
+    ui::type(w.searchBox, "PC");
+    ui::clickRow(w.abbreviationList, 95);
+    EXPECT_EQ(w.searchBox.text(), "PC");
+    EXPECT_EQ(w.elaborationBox.text(), "World Wide Web");
+    EXPECT_EQ(w.selectedBox.text(), "WWW");
 }
 
 TEST_F(ProgramTest, OneLookupFromStartToEndInTheBangladeshWindow) {
-    ui::click(program.Form1->Label4);
+    ui::click(program.oxfordWindow->bangladeshButton);
     ui::settle();
     DictionaryWindow& w = window(4);
-    ASSERT_EQ(w.List1.listCount(), 275);
+    ASSERT_EQ(w.abbreviationList.listCount(), 275);
     const struct {
         const char* key;
         int row;
     } steps[] = {{"K", 207}, {"P", 208}, {"M", 208}};
     for (const auto& step : steps) {
-        ui::type(w.Text1, step.key);
-        EXPECT_EQ(w.List1.listIndex(), step.row) << step.key;
+        ui::type(w.searchBox, step.key);
+        EXPECT_EQ(w.abbreviationList.listIndex(), step.row) << step.key;
         expectShowsSelection(w);
     }
-    EXPECT_EQ(w.Text1.text(), "KPM");
-    EXPECT_EQ(w.Text2.text(), "Karnaphuli Paper Mills.");
-    EXPECT_EQ(w.Text3.text(), "KPM");
-    ui::clickRow(w.List1, 209);
-    EXPECT_EQ(w.Text2.text(), "Khulna Newsprint Mills.");
-    EXPECT_EQ(w.Text3.text(), "KPM");
+    EXPECT_EQ(w.searchBox.text(), "KPM");
+    EXPECT_EQ(w.elaborationBox.text(), "Karnaphuli Paper Mills.");
+    EXPECT_EQ(w.selectedBox.text(), "KPM");
+    ui::clickRow(w.abbreviationList, 209);
+    EXPECT_EQ(w.elaborationBox.text(), "Khulna Newsprint Mills.");
+    EXPECT_EQ(w.selectedBox.text(), "KPM");
 }
 
 TEST_F(ProgramTest, ARepeatedInternationalAbbreviationFindsItsFirstRow) {
     DictionaryWindow& w = open(5);
-    ASSERT_EQ(w.List1.listCount(), 226);
+    ASSERT_EQ(w.abbreviationList.listCount(), 226);
     struct Pair {
         const char* abbreviation;
         int first;
         int second;
     };
     for (const Pair& p : {Pair{"ICC", 107, 119}, Pair{"SAPTA", 178, 187}, Pair{"PUK", 166, 168}}) {
-        w.Text1.setText({});
-        ui::type(w.Text1, p.abbreviation);
-        EXPECT_EQ(w.List1.listIndex(), p.first) << p.abbreviation;
-        const QString first = w.Text2.text();
-        ui::clickRow(w.List1, p.second);
-        EXPECT_EQ(w.Text3.text(), p.abbreviation);
-        EXPECT_NE(w.Text2.text(), first) << "the second row has its own text";
+        w.searchBox.setText({});
+        ui::type(w.searchBox, p.abbreviation);
+        EXPECT_EQ(w.abbreviationList.listIndex(), p.first) << p.abbreviation;
+        const QString first = w.elaborationBox.text();
+        ui::clickRow(w.abbreviationList, p.second);
+        EXPECT_EQ(w.selectedBox.text(), p.abbreviation);
+        EXPECT_NE(w.elaborationBox.text(), first) << "the second row has its own text";
         expectShowsSelection(w);
     }
 }
@@ -245,20 +245,20 @@ struct BadInput {
 class SearchBadInput : public ProgramTest, public ::testing::WithParamInterface<BadInput> {};
 
 TEST_P(SearchBadInput, MatchesNothingAndLeavesTheWindowWorking) {
-    DictionaryWindow& w = *program.Form1;
-    ui::click(w.Label1);
-    ui::type(w.Text1, "Z");  // something selected first, so clearing shows
-    ui::backspace(w.Text1);
-    ui::type(w.Text1, "A");
-    ASSERT_EQ(w.List1.listIndex(), 0);
-    ui::paste(w.Text1, GetParam().text);
-    EXPECT_EQ(w.List1.listIndex(), -1);
-    EXPECT_TRUE(w.Text2.text().isEmpty());
-    EXPECT_TRUE(w.Text3.text().isEmpty());
+    DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(w.oxfordButton);
+    ui::type(w.searchBox, "Z");  // something selected first, so clearing shows
+    ui::backspace(w.searchBox);
+    ui::type(w.searchBox, "A");
+    ASSERT_EQ(w.abbreviationList.listIndex(), 0);
+    ui::paste(w.searchBox, GetParam().text);
+    EXPECT_EQ(w.abbreviationList.listIndex(), -1);
+    EXPECT_TRUE(w.elaborationBox.text().isEmpty());
+    EXPECT_TRUE(w.selectedBox.text().isEmpty());
     // Still answers.
-    w.Text1.setText({});
-    ui::type(w.Text1, "Y");
-    EXPECT_EQ(w.Text3.text(), "YHA");
+    w.searchBox.setText({});
+    ui::type(w.searchBox, "Y");
+    EXPECT_EQ(w.selectedBox.text(), "YHA");
 }
 
 INSTANTIATE_TEST_SUITE_P(

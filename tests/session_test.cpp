@@ -114,11 +114,11 @@ private:
         if (!m_model.info.empty() && roll < 18) return infoAction();
         if (m_model.dictionary == 0) {
             if (chance(85)) {
-                ui::click(m_program.Form10->Label3);
+                ui::click(m_program.lockWindow->unlockButton);
                 m_model = afterUnlock();
                 return "Unlock";
             }
-            ui::clickAt(m_program.Form10.peek(), {40, 480});
+            ui::clickAt(m_program.lockWindow.peek(), {40, 480});
             return "press on the lock window";
         }
         return dictionaryAction();
@@ -153,7 +153,7 @@ private:
                    std::to_string(from);
         }
         if (roll < 15) {
-            ui::click(w.Label10);
+            ui::click(w.lockLabel);
             m_model.dictionary = 0;
             return "L";
         }
@@ -163,7 +163,7 @@ private:
             return "Help";
         }
         if (roll < 22) {
-            ui::click(w.Label9);
+            ui::click(w.minimizeLabel);
             const bool minimized = w.isMinimized();
             w.showForm();  // back from the taskbar
             return minimized ? "_ and restore" : "_ (did not minimize)";
@@ -174,45 +174,45 @@ private:
             return "drag";
         }
         if (!working) {
-            ui::click(w.Label6);
+            ui::click(w.changeHeading);
             return "click Change heading";
         }
         if (roll < 56) {
             const QString text = randomText();
-            ui::type(w.Text1, text);
+            ui::type(w.searchBox, text);
             m_model.searched = true;
             m_model.boxesTyped = false;
             return "type \"" + text.toStdString() + "\"";
         }
         if (roll < 64) {
-            if (w.Text1.text().isEmpty()) return "nothing to delete";
-            ui::backspace(w.Text1);
+            if (w.searchBox.text().isEmpty()) return "nothing to delete";
+            ui::backspace(w.searchBox);
             m_model.searched = true;
             m_model.boxesTyped = false;
             return "backspace";
         }
         if (roll < 67) {
             const QString text = strangeText();
-            ui::paste(w.Text1, text);
+            ui::paste(w.searchBox, text);
             m_model.searched = true;
             m_model.boxesTyped = false;
             return "paste " + std::to_string(text.size()) + " characters";
         }
-        if (roll < 79 && w.List1.listCount() > 0) {
-            const auto before = w.List1.listIndex();
-            const int row = pick(w.List1.listCount());
-            ui::clickRow(w.List1, row);
-            if (w.List1.listIndex() != before) m_model.boxesTyped = false;
+        if (roll < 79 && w.abbreviationList.listCount() > 0) {
+            const auto before = w.abbreviationList.listIndex();
+            const int row = pick(w.abbreviationList.listCount());
+            ui::clickRow(w.abbreviationList, row);
+            if (w.abbreviationList.listIndex() != before) m_model.boxesTyped = false;
             return "click row " + std::to_string(row);
         }
         if (roll < 87) {
-            const auto before = w.List1.listIndex();
+            const auto before = w.abbreviationList.listIndex();
             const Qt::Key k = chance(50) ? Qt::Key_Down : Qt::Key_Up;
-            ui::key(w.List1, k);
-            if (w.List1.listIndex() != before) m_model.boxesTyped = false;
+            ui::key(w.abbreviationList, k);
+            if (w.abbreviationList.listIndex() != before) m_model.boxesTyped = false;
             return k == Qt::Key_Down ? "down arrow" : "up arrow";
         }
-        forms::TextBox& box = chance(50) ? w.Text2 : w.Text3;
+        forms::TextBox& box = chance(50) ? w.elaborationBox : w.selectedBox;
         ui::type(box, "xy");
         m_model.boxesTyped = true;
         return "type into " + box.name().toStdString();
@@ -220,10 +220,10 @@ private:
 
     std::string infoAction() {
         const int n = *std::next(m_model.info.begin(), pick(static_cast<int>(m_model.info.size())));
-        forms::Form* window = n == 6   ? static_cast<forms::Form*>(m_program.Form6.peek())
-                              : n == 7 ? static_cast<forms::Form*>(m_program.Form7.peek())
-                              : n == 8 ? static_cast<forms::Form*>(m_program.Form8.peek())
-                                       : static_cast<forms::Form*>(m_program.Form9.peek());
+        forms::Form* window = n == 6   ? static_cast<forms::Form*>(m_program.helpMenu.peek())
+                              : n == 7 ? static_cast<forms::Form*>(m_program.contactWindow.peek())
+                              : n == 8 ? static_cast<forms::Form*>(m_program.copyrightWindow.peek())
+                                       : static_cast<forms::Form*>(m_program.aboutWindow.peek());
         const std::string name = "Form" + std::to_string(n);
         const int roll = pick(100);
         if (roll < 15) {
@@ -242,8 +242,8 @@ private:
         }
         if (n == 6) {
             const int button = 1 + pick(3);
-            auto& menu = *m_program.Form6;
-            ui::click(button == 1 ? menu.Label1 : button == 2 ? menu.Label2 : menu.Label3);
+            auto& menu = *m_program.helpMenu;
+            ui::click(button == 1 ? menu.helpButton : button == 2 ? menu.copyrightButton : menu.aboutButton);
             m_model.info.erase(6);
             const int target = button == 1 ? 7 : button == 2 ? 8 : 9;
             if (target == 8 && !m_model.info.count(8)) m_model.picture = 1;
@@ -252,8 +252,8 @@ private:
         }
         if (n == 8) {
             const int button = 3 + pick(3);
-            auto& copyright = *m_program.Form8;
-            ui::click(button == 3 ? copyright.Label3 : button == 4 ? copyright.Label4 : copyright.Label5);
+            auto& copyright = *m_program.copyrightWindow;
+            ui::click(button == 3 ? copyright.englishButton : button == 4 ? copyright.chineseButton : copyright.bengaliButton);
             m_model.picture = button - 2;
             return "language button " + std::to_string(button);
         }
@@ -263,18 +263,18 @@ private:
 
     forms::Label& closeLabel(int n) {
         switch (n) {
-            case 6: return m_program.Form6->Label8;
-            case 7: return m_program.Form7->Label8;
-            case 8: return m_program.Form8->Label8;
-            default: return m_program.Form9->Label8;
+            case 6: return m_program.helpMenu->closeLabel;
+            case 7: return m_program.contactWindow->closeLabel;
+            case 8: return m_program.copyrightWindow->closeLabel;
+            default: return m_program.aboutWindow->closeLabel;
         }
     }
     forms::Label& minimizeLabel(int n) {
         switch (n) {
-            case 6: return m_program.Form6->Label9;
-            case 7: return m_program.Form7->Label9;
-            case 8: return m_program.Form8->Label9;
-            default: return m_program.Form9->Label9;
+            case 6: return m_program.helpMenu->minimizeLabel;
+            case 7: return m_program.contactWindow->minimizeLabel;
+            case 8: return m_program.copyrightWindow->minimizeLabel;
+            default: return m_program.aboutWindow->minimizeLabel;
         }
     }
 
@@ -285,18 +285,18 @@ private:
                 return "Form" + std::to_string(n) + " existence";
             }
         }
-        if (m_program.Form10.exists() != (m_model.dictionary == 0)) return "Form10 existence";
-        const forms::FormSlotBase* infos[] = {&m_program.Form6, &m_program.Form7, &m_program.Form8,
-                                              &m_program.Form9};
+        if (m_program.lockWindow.exists() != (m_model.dictionary == 0)) return "Form10 existence";
+        const forms::FormSlotBase* infos[] = {&m_program.helpMenu, &m_program.contactWindow, &m_program.copyrightWindow,
+                                              &m_program.aboutWindow};
         for (int n = 6; n <= 9; ++n) {
             if (infos[n - 6]->exists() != (m_model.info.count(n) == 1)) {
                 return "Form" + std::to_string(n) + " existence";
             }
         }
-        if (CopyrightWindow* c = m_program.Form8.peek()) {
-            const int shown = c->Image1.visible() + c->Image2.visible() + c->Image3.visible();
+        if (CopyrightWindow* c = m_program.copyrightWindow.peek()) {
+            const int shown = c->englishPicture.visible() + c->chinesePicture.visible() + c->bengaliPicture.visible();
             if (shown != 1) return "copyright pictures shown: " + std::to_string(shown);
-            const int which = c->Image1.visible() ? 1 : c->Image2.visible() ? 2 : 3;
+            const int which = c->englishPicture.visible() ? 1 : c->chinesePicture.visible() ? 2 : 3;
             if (which != m_model.picture) return "copyright picture";
         }
         DictionaryWindow* w = dictionaryWindow();
@@ -305,22 +305,22 @@ private:
         if (std::string problem = checkVisibility(*w); !problem.empty()) return problem;
         const auto& d = dictionaries::dictionary(m_model.dictionary);
         const int rows = m_model.home ? 0 : d.rowCount();
-        if (w->List1.listCount() != rows) {
-            return "rows: " + std::to_string(w->List1.listCount()) + " instead of " +
+        if (w->abbreviationList.listCount() != rows) {
+            return "rows: " + std::to_string(w->abbreviationList.listCount()) + " instead of " +
                    std::to_string(rows);
         }
         if (m_model.home) return {};
         if (m_model.searched) {
-            const int expected = expectedSearch(d, w->Text1.text());
-            if (w->List1.listIndex() != expected) {
-                return "search selected " + std::to_string(w->List1.listIndex()) + " instead of " +
+            const int expected = expectedSearch(d, w->searchBox.text());
+            if (w->abbreviationList.listIndex() != expected) {
+                return "search selected " + std::to_string(w->abbreviationList.listIndex()) + " instead of " +
                        std::to_string(expected);
             }
         }
         if (!m_model.boxesTyped) {
-            const auto row = w->List1.listIndex();
-            if (w->Text2.text() != d.elaboration(row)) return "elaboration box is stale";
-            if (w->Text3.text() != w->List1.text()) return "selected-abbreviation box is stale";
+            const auto row = w->abbreviationList.listIndex();
+            if (w->elaborationBox.text() != d.elaboration(row)) return "elaboration box is stale";
+            if (w->selectedBox.text() != w->abbreviationList.text()) return "selected-abbreviation box is stale";
         }
         return {};
     }

@@ -11,8 +11,8 @@ namespace {
 using shell::DictionaryWindow;
 
 std::vector<const forms::Control*> workingControls(DictionaryWindow& w) {
-    return {&w.List1, &w.Text1, &w.Text2, &w.Text3, &w.Label12, &w.Label13,
-            &w.Label14, &w.Label15, &w.selectionCaption, &w.Label17};
+    return {&w.abbreviationList, &w.searchBox, &w.elaborationBox, &w.selectedBox, &w.abbreviationCaption, &w.elaborationCaption,
+            &w.selectedCaption, &w.searchCaption, &w.selectionCaption, &w.selectionMarker};
 }
 
 bool onScreen(const forms::Control& c) { return c.widget()->isVisible(); }
@@ -31,10 +31,10 @@ QWidget* nextByTab(QWidget* from) {
 TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
     for (auto* slot : std::initializer_list<forms::FormSlotBase*>{
-             &program.Form6, &program.Form7, &program.Form8, &program.Form9, &program.Form10}) {
+             &program.helpMenu, &program.contactWindow, &program.copyrightWindow, &program.aboutWindow, &program.lockWindow}) {
         EXPECT_FALSE(slot->exists());
     }
-    DictionaryWindow& home = *program.Form1.peek();
+    DictionaryWindow& home = *program.oxfordWindow.peek();
     EXPECT_TRUE(home.isVisible());
     EXPECT_EQ(home.windowTitle(), "Orvanta Abbreviation Dictionary");
     for (auto* c : workingControls(home)) EXPECT_FALSE(onScreen(*c)) << qPrintable(c->name());
@@ -42,7 +42,7 @@ TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
     EXPECT_TRUE(onScreen(*home.titleLabel));
     EXPECT_EQ(home.titleLabel->caption(), "Orvanta Abbreviation Dictionary");
     for (int n = 1; n <= 5; ++n) EXPECT_TRUE(onScreen(home.dictionaryButton(n)));
-    for (auto* c : {&home.Label6, &home.helpButton, &home.Label8, &home.Label9, &home.Label10}) {
+    for (auto* c : {&home.changeHeading, &home.helpButton, &home.closeLabel, &home.minimizeLabel, &home.lockLabel}) {
         EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
     }
     EXPECT_EQ(home.helpButton.name(), "Label7");
@@ -50,57 +50,57 @@ TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
 }
 
 TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
-    DictionaryWindow& w = *program.Form1;
+    DictionaryWindow& w = *program.oxfordWindow;
     const QPoint where = w.pos();
-    ui::click(w.Label1);
+    ui::click(w.oxfordButton);
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
-    EXPECT_EQ(program.Form1.peek(), &w) << "the same window, in place";
+    EXPECT_EQ(program.oxfordWindow.peek(), &w) << "the same window, in place";
     EXPECT_EQ(w.pos(), where);
     for (auto* c : workingControls(w)) EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
     EXPECT_FALSE(onScreen(*w.titleLabel));
     const int rows = dictionaries::dictionary(1).rowCount();
-    EXPECT_EQ(w.List1.listCount(), rows);
-    EXPECT_EQ(w.List1.listIndex(), -1);
-    EXPECT_TRUE(w.Text1.text().isEmpty());
-    EXPECT_TRUE(w.Text2.text().isEmpty());
-    EXPECT_TRUE(w.Text3.text().isEmpty());
+    EXPECT_EQ(w.abbreviationList.listCount(), rows);
+    EXPECT_EQ(w.abbreviationList.listIndex(), -1);
+    EXPECT_TRUE(w.searchBox.text().isEmpty());
+    EXPECT_TRUE(w.elaborationBox.text().isEmpty());
+    EXPECT_TRUE(w.selectedBox.text().isEmpty());
 
     // Again, in the working state, with a search in place: nothing changes.
-    ui::type(w.Text1, "AC");
-    const auto index = w.List1.listIndex();
-    const QString shown = w.Text2.text();
-    ui::click(w.Label1);
-    EXPECT_EQ(w.List1.listCount(), rows);
-    EXPECT_EQ(w.Text1.text(), "AC");
-    EXPECT_EQ(w.List1.listIndex(), index);
-    EXPECT_EQ(w.Text2.text(), shown);
+    ui::type(w.searchBox, "AC");
+    const auto index = w.abbreviationList.listIndex();
+    const QString shown = w.elaborationBox.text();
+    ui::click(w.oxfordButton);
+    EXPECT_EQ(w.abbreviationList.listCount(), rows);
+    EXPECT_EQ(w.searchBox.text(), "AC");
+    EXPECT_EQ(w.abbreviationList.listIndex(), index);
+    EXPECT_EQ(w.elaborationBox.text(), shown);
 }
 
 TEST_F(ProgramTest, CloseLabelOfADictionaryWindowEndsTheProgram) {
-    ui::click(program.Form1->helpButton);
-    ui::click(program.Form1->Label8);
+    ui::click(program.oxfordWindow->helpButton);
+    ui::click(program.oxfordWindow->closeLabel);
     ui::settle();
     EXPECT_EQ(endings, 1);
     EXPECT_TRUE(program.ended());
     EXPECT_TRUE(dictionaryWindows().empty());
-    EXPECT_FALSE(program.Form6.exists()) << "every window goes with it";
+    EXPECT_FALSE(program.helpMenu.exists()) << "every window goes with it";
 }
 
 TEST_F(ProgramTest, MinimizeLabelMinimizesItsWindowAlone) {
-    ui::click(program.Form1->Label1);
-    ui::type(program.Form1->Text1, "TB");
-    ui::click(program.Form1->helpButton);
-    ui::click(program.Form1->Label9);
-    EXPECT_TRUE(program.Form1->isMinimized());
-    EXPECT_FALSE(program.Form6->isMinimized());
-    program.Form1->showForm();
-    EXPECT_EQ(program.Form1->Text1.text(), "TB");
-    EXPECT_EQ(program.Form1->Text3.text(), program.Form1->List1.text());
+    ui::click(program.oxfordWindow->oxfordButton);
+    ui::type(program.oxfordWindow->searchBox, "TB");
+    ui::click(program.oxfordWindow->helpButton);
+    ui::click(program.oxfordWindow->minimizeLabel);
+    EXPECT_TRUE(program.oxfordWindow->isMinimized());
+    EXPECT_FALSE(program.helpMenu->isMinimized());
+    program.oxfordWindow->showForm();
+    EXPECT_EQ(program.oxfordWindow->searchBox.text(), "TB");
+    EXPECT_EQ(program.oxfordWindow->selectedBox.text(), program.oxfordWindow->abbreviationList.text());
     EXPECT_EQ(endings, 0);
 }
 
 TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
-    DictionaryWindow& w = *program.Form1;
+    DictionaryWindow& w = *program.oxfordWindow;
     const QPoint before = w.pos();
     // Over the hidden list, away from the title label.
     ui::drag(&w, {60, 200}, {33, 21}, Qt::RightButton);
@@ -121,7 +121,7 @@ class Layout : public ProgramTest, public ::testing::WithParamInterface<Geometry
 
 TEST_P(Layout, ControlsStandWhereTheLayoutPutsThem) {
     const GeometryCase& c = GetParam();
-    DictionaryWindow& w = c.window == 1 ? *program.Form1 : open(c.window);
+    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow : open(c.window);
     auto* widget = w.findChild<QWidget*>(c.control);
     ASSERT_NE(widget, nullptr) << c.control;
     EXPECT_EQ(widget->geometry(), c.rect.toPixels()) << c.control;
@@ -162,7 +162,7 @@ TEST_F(ProgramTest, WindowFramesMatchTheirDictionaries) {
 }
 
 TEST_F(ProgramTest, DictionaryButtonsShowTheirCaptionsOnTwoLines) {
-    DictionaryWindow& w = *program.Form1;
+    DictionaryWindow& w = *program.oxfordWindow;
     for (int n = 1; n <= 5; ++n) {
         auto* label = static_cast<QLabel*>(w.dictionaryButton(n).widget());
         EXPECT_EQ(label->toolTip(), label->text());
@@ -177,18 +177,18 @@ TEST_F(ProgramTest, OnlyTheListAndTheBoxesTakeTheFocus) {
         EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << qPrintable(child->objectName());
     }
     // Tab order of the Computer window: Text3, Text2, Text1, List1.
-    EXPECT_EQ(nextByTab(w.Text3.widget()), w.Text2.widget());
-    EXPECT_EQ(nextByTab(w.Text2.widget()), w.Text1.widget());
-    EXPECT_EQ(nextByTab(w.Text1.widget()), w.List1.widget());
+    EXPECT_EQ(nextByTab(w.selectedBox.widget()), w.elaborationBox.widget());
+    EXPECT_EQ(nextByTab(w.elaborationBox.widget()), w.searchBox.widget());
+    EXPECT_EQ(nextByTab(w.searchBox.widget()), w.abbreviationList.widget());
 }
 
 TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
-    auto* one = qobject_cast<QPlainTextEdit*>(open(2).Text2.widget());
+    auto* one = qobject_cast<QPlainTextEdit*>(open(2).elaborationBox.widget());
     ASSERT_NE(one, nullptr);
     EXPECT_EQ(one->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(one->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    ui::click(window(2).Label3);
-    auto* wrapped = qobject_cast<QPlainTextEdit*>(window(3).Text2.widget());
+    ui::click(window(2).hardwareButton);
+    auto* wrapped = qobject_cast<QPlainTextEdit*>(window(3).elaborationBox.widget());
     ASSERT_NE(wrapped, nullptr);
     EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

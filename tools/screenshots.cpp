@@ -38,44 +38,44 @@ int main(int argc, char** argv) {
     forms::ManualClock clock(QDateTime(QDate(2026, 12, 10), QTime(13, 5, 9)));
     shell::Program program;
     program.start();
-    save(*program.Form1, "form1_home");
-    click(program.Form1->Label1);
-    save(*program.Form1, "form1_oxford");
-    type(program.Form1->Text1, "TESOL");
-    save(*program.Form1, "form1_search");
+    save(*program.oxfordWindow, "form1_home");
+    click(program.oxfordWindow->oxfordButton);
+    save(*program.oxfordWindow, "form1_oxford");
+    type(program.oxfordWindow->searchBox, "TESOL");
+    save(*program.oxfordWindow, "form1_search");
 
     const char* searches[] = {"", "ASCII", "CCITT", "BARD", "UNESCO"};
     const char* names[] = {"", "form2_computer", "form3_hardware", "form4_bangladesh",
                            "form5_international"};
     for (int n = 2; n <= 5; ++n) {
-        auto& current = program.Form1.exists() ? program.Form1.get()
+        auto& current = program.oxfordWindow.exists() ? program.oxfordWindow.get()
                         : program.dictionaryWindow(n - 1).get();
         click(current.dictionaryButton(n));
         auto& window = program.dictionaryWindow(n).get();
         save(window, (std::string(names[n - 1]) + "_empty").c_str());
-        type(window.Text1, searches[n - 1]);
+        type(window.searchBox, searches[n - 1]);
         save(window, names[n - 1]);
     }
-    auto& form5 = program.Form5.get();
+    auto& form5 = program.internationalWindow.get();
     click(form5.helpButton);
-    save(*program.Form6, "form6_help_menu");
-    click(program.Form6->Label1);
-    save(*program.Form7, "form7_contact");
+    save(*program.helpMenu, "form6_help_menu");
+    click(program.helpMenu->helpButton);
+    save(*program.contactWindow, "form7_contact");
     click(form5.helpButton);
-    click(program.Form6->Label2);
-    save(*program.Form8, "form8_copyright_english");
-    click(program.Form8->Label4);
-    save(*program.Form8, "form8_copyright_chinese");
-    click(program.Form8->Label5);
-    save(*program.Form8, "form8_copyright_bengali");
+    click(program.helpMenu->copyrightButton);
+    save(*program.copyrightWindow, "form8_copyright_english");
+    click(program.copyrightWindow->chineseButton);
+    save(*program.copyrightWindow, "form8_copyright_chinese");
+    click(program.copyrightWindow->bengaliButton);
+    save(*program.copyrightWindow, "form8_copyright_bengali");
     click(form5.helpButton);
-    click(program.Form6->Label3);
-    save(*program.Form9, "form9_about");
+    click(program.helpMenu->aboutButton);
+    save(*program.aboutWindow, "form9_about");
 
-    click(form5.Label10);
-    save(*program.Form10, "form10_lock_first");
+    click(form5.lockLabel);
+    save(*program.lockWindow, "form10_lock_first");
     clock.advance(100);
-    save(*program.Form10, "form10_lock");
+    save(*program.lockWindow, "form10_lock");
     std::printf("screenshots written to %s\n", qPrintable(outDir));
     return 0;
 }
