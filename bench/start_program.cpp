@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
 
     shell::Program program;
     program.onEnded = [] { QCoreApplication::exit(0); };
-    bench::exitAfterFirstFrame([&program]() -> const QWidget* { return program.oxfordWindow.peek(); });
+    bench::exitAfterFirstFrame(
+        [&program]() -> const QWidget* { return program.oxfordWindow.peek(); });
     program.start();
     return QApplication::exec();
 }

@@ -65,7 +65,9 @@ int firstMatch(const std::vector<QString>& texts, QStringView prefix) {
     return -1;
 }
 
-QRect pixels(const shell::Place& at) { return at.rect().toPixels(); }
+QRect pixels(const shell::Place& at) {
+    return at.rect().toPixels();
+}
 
 // Watches the paint events that reach a window or any widget inside it.
 class PaintWatch : public QObject {
@@ -378,7 +380,8 @@ void keystrokeProgram(benchmark::State& state, bool findsLastRow, bool throughFr
     program.start();
     ui::settle();
     DictionaryWindow& window = openFromHome(program, number);
-    const SearchTarget target{window.searchBox.widget(), [&window] { return window.searchBox.text(); },
+    const SearchTarget target{window.searchBox.widget(),
+                              [&window] { return window.searchBox.text(); },
                               [&window] { return int{window.abbreviationList.listIndex()}; },
                               [&window] { return window.selectedBox.text(); }};
     const QString expected = keystroke->row < 0 ? QString() : texts[keystroke->row];

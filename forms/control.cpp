@@ -22,7 +22,9 @@ Control::~Control() {
     controlsByWidget().remove(m_widget);
 }
 
-const Control* Control::of(const QWidget* widget) { return controlsByWidget().value(widget); }
+const Control* Control::of(const QWidget* widget) {
+    return controlsByWidget().value(widget);
+}
 
 void Control::setGeometry(const TwipsRect& rect) {
     m_geometry = rect;

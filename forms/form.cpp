@@ -59,21 +59,26 @@ void Form::unload() {
     deleteLater();
 }
 
-void Form::minimize() { setWindowState(windowState() | Qt::WindowMinimized); }
+void Form::minimize() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+}
 
 void Form::applyTabOrder(const std::vector<Control*>& controls) {
     std::vector<Control*> focusable;
     for (Control* c : controls) {
         if (c->tabIndex() >= 0 && c->widget()->focusPolicy() != Qt::NoFocus) focusable.push_back(c);
     }
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    std::stable_sort(focusable.begin(), focusable.end(), [](const Control* a, const Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
     }
 }
 
-void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) { startWindowDrag(); }
+void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {
+    startWindowDrag();
+}
 
 void Form::startWindowDrag() {
     if (m_dragButton != Qt::NoButton) return;  // a second button while moving

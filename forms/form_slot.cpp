@@ -24,7 +24,9 @@ void FormSet::discardAll() {
     }
 }
 
-void FormSet::remove(FormSlotBase* slot) { std::erase(m_slots, slot); }
+void FormSet::remove(FormSlotBase* slot) {
+    std::erase(m_slots, slot);
+}
 
 void FormSet::formUnloaded() {
     if (m_checkQueued) return;
@@ -38,7 +40,9 @@ void FormSet::formUnloaded() {
         Qt::QueuedConnection);
 }
 
-FormSlotBase::FormSlotBase(FormSet& set) : m_set(set) { m_set.add(this); }
+FormSlotBase::FormSlotBase(FormSet& set) : m_set(set) {
+    m_set.add(this);
+}
 
 FormSlotBase::~FormSlotBase() {
     // Outside any handler: the window can go at once.

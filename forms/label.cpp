@@ -55,13 +55,21 @@ void Label::raiseClick() {
     if (auto handler = Click) handler();
 }
 
-void Label::setCaption(const QString& caption) { static_cast<QLabel*>(widget())->setText(caption); }
+void Label::setCaption(const QString& caption) {
+    static_cast<QLabel*>(widget())->setText(caption);
+}
 
-QString Label::caption() const { return static_cast<QLabel*>(widget())->text(); }
+QString Label::caption() const {
+    return static_cast<QLabel*>(widget())->text();
+}
 
-void Label::setToolTip(const QString& tip) { widget()->setToolTip(tip); }
+void Label::setToolTip(const QString& tip) {
+    widget()->setToolTip(tip);
+}
 
-QString Label::toolTip() const { return widget()->toolTip(); }
+QString Label::toolTip() const {
+    return widget()->toolTip();
+}
 
 void Label::setStyle(const LabelStyle& style) {
     m_style = style;

@@ -116,7 +116,9 @@ void ListBox::setListIndex(std::int16_t index) {
     raiseClick();
 }
 
-QString ListBox::text() const { return list(listIndex()); }
+QString ListBox::text() const {
+    return list(listIndex());
+}
 
 int ListBox::findString(QStringView prefix) const {
     if (prefix.isEmpty() || !text::isWindows1252(prefix)) return -1;

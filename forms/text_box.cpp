@@ -51,11 +51,10 @@ QWidget* makeEditor(QWidget* parent, bool multiLine, ScrollBars scrollBars) {
     edit->setLineWrapMode(scrollBars == ScrollBars::Horizontal ? QPlainTextEdit::NoWrap
                                                                : QPlainTextEdit::WidgetWidth);
     edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    edit->setHorizontalScrollBarPolicy(scrollBars == ScrollBars::Horizontal
-                                           ? Qt::ScrollBarAlwaysOn
-                                           : Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(
+        scrollBars == ScrollBars::Horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(scrollBars == ScrollBars::Vertical ? Qt::ScrollBarAlwaysOn
-                                                                         : Qt::ScrollBarAlwaysOff);
+                                                                        : Qt::ScrollBarAlwaysOff);
     return edit;
 }
 

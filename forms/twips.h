@@ -8,9 +8,13 @@ namespace forms {
 // ratio takes care of screens with more dots per inch.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int pixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
-constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // A rectangle given as left, top, width and height in twips.
 struct TwipsRect {

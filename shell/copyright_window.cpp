@@ -37,14 +37,17 @@ CopyrightWindow::CopyrightWindow(Program& program)
     chineseButton.setCaption("Chinese");
     bengaliButton.setGeometry({3000, 4200, 855, 255});
     bengaliButton.setCaption("Bengali");
-    for (forms::Label* button : {&englishButton, &chineseButton, &bengaliButton}) button->setStyle(redButton(9.75));
+    for (forms::Label* button : {&englishButton, &chineseButton, &bengaliButton})
+        button->setStyle(redButton(9.75));
 
     englishButton.Click = [this] { showPicture(kEnglish); };
     chineseButton.Click = [this] { showPicture(kChinese); };
     bengaliButton.Click = [this] { showPicture(kBengali); };
 }
 
-void CopyrightWindow::Form_Load() { showPicture(kEnglish); }
+void CopyrightWindow::Form_Load() {
+    showPicture(kEnglish);
+}
 
 void CopyrightWindow::showPicture(Language language) {
     englishPicture.setVisible(language == kEnglish);

@@ -30,7 +30,7 @@ struct DictionaryLayout {
     const char* helpButtonName = "";        // "Label7" or "Label16"
     const char* selectionCaptionName = "";  // "Label16" or "Label11"
     const char* selectionCaptionText = "";
-    bool hasTitleLabel = false;             // the home screen's title: Oxford only
+    bool hasTitleLabel = false;  // the home screen's title: Oxford only
 
     bool elaborationWraps = false;  // wrapped with a vertical scroll bar, else one line
     const char* elaborationFont = "";

@@ -12,7 +12,7 @@ forms::FormFrame frameOf(const DictionaryLayout& layout) {
 }
 
 constexpr const char* kButtonCaptions[5] = {
-    "Oxford Abbreviation", "Computer Abbreviation", "Hardware Abbreviation",
+    "Oxford Abbreviation",     "Computer Abbreviation",      "Hardware Abbreviation",
     "Bangladesh Abbreviation", "International Abbreviation",
 };
 
@@ -44,8 +44,9 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
       selectionMarker(this, "Label17"),
       searchBox(this, "Text1"),
       abbreviationList(this, "List1"),
-      elaborationBox(this, "Text2", true,
-            layout.elaborationWraps ? forms::ScrollBars::Vertical : forms::ScrollBars::Horizontal),
+      elaborationBox(
+          this, "Text2", true,
+          layout.elaborationWraps ? forms::ScrollBars::Vertical : forms::ScrollBars::Horizontal),
       selectedBox(this, "Text3"),
       m_program(program),
       m_layout(layout),
@@ -110,11 +111,12 @@ void DictionaryWindow::styleControls() {
                               forms::kButtonText,
                               forms::Alignment::Centre});
     }
-    for (forms::Label* l : {&searchCaption, &abbreviationCaption, &elaborationCaption, &selectedCaption, &selectionCaption}) {
+    for (forms::Label* l : {&searchCaption, &abbreviationCaption, &elaborationCaption,
+                            &selectedCaption, &selectionCaption}) {
         l->setStyle(fieldCaption());
     }
-    selectionMarker.setStyle({{"MS Sans Serif", 8.25}, false, forms::kDarkRed, forms::kBlack,
-                      forms::Alignment::Left});
+    selectionMarker.setStyle(
+        {{"MS Sans Serif", 8.25}, false, forms::kDarkRed, forms::kBlack, forms::Alignment::Left});
 
     const forms::FontRequest calibri{"Calibri", 12};
     searchBox.setFont(calibri);
@@ -139,11 +141,16 @@ void DictionaryWindow::connectHandlers() {
 
 forms::Label& DictionaryWindow::dictionaryButton(int number) {
     switch (number) {
-        case 1: return oxfordButton;
-        case 2: return computerButton;
-        case 3: return hardwareButton;
-        case 4: return bangladeshButton;
-        default: return internationalButton;
+        case 1:
+            return oxfordButton;
+        case 2:
+            return computerButton;
+        case 3:
+            return hardwareButton;
+        case 4:
+            return bangladeshButton;
+        default:
+            return internationalButton;
     }
 }
 
@@ -163,14 +170,16 @@ void DictionaryWindow::showWorkingControls() {
 
 void DictionaryWindow::setWorkingControlsVisible(bool visible) {
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &searchBox, &abbreviationList, &elaborationBox, &selectedBox, &searchCaption, &abbreviationCaption, &elaborationCaption, &selectedCaption,
-             &selectionCaption, &selectionMarker}) {
+             &searchBox, &abbreviationList, &elaborationBox, &selectedBox, &searchCaption,
+             &abbreviationCaption, &elaborationCaption, &selectedCaption, &selectionCaption,
+             &selectionMarker}) {
         control->setVisible(visible);
     }
 }
 
 void DictionaryWindow::fillList() {
-    for (const QString& abbreviation : m_dictionary.abbreviations()) abbreviationList.addItem(abbreviation);
+    for (const QString& abbreviation : m_dictionary.abbreviations())
+        abbreviationList.addItem(abbreviation);
 }
 
 void DictionaryWindow::openDictionary(int target) {
@@ -189,7 +198,9 @@ void DictionaryWindow::openDictionary(int target) {
     window.fillList();
 }
 
-void DictionaryWindow::showHelpMenu() { m_program.helpMenu.show(); }
+void DictionaryWindow::showHelpMenu() {
+    m_program.helpMenu.show();
+}
 
 void DictionaryWindow::lock() {
     unload();

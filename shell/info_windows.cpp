@@ -20,8 +20,8 @@ void place(forms::Label& label, TwipsRect at, int tab, const QString& caption,
 
 }  // namespace
 
-InfoWindow::InfoWindow(Program& program, const char* caption, const char* picture,
-                       const char* icon, TwipsRect closeAt, TwipsRect minimizeAt)
+InfoWindow::InfoWindow(Program& program, const char* caption, const char* picture, const char* icon,
+                       TwipsRect closeAt, TwipsRect minimizeAt)
     : forms::Form({caption, 4560, 5370, picture, icon, true}),
       closeLabel(this, "Label8"),
       minimizeLabel(this, "Label9"),
@@ -35,8 +35,8 @@ InfoWindow::InfoWindow(Program& program, const char* caption, const char* pictur
 }
 
 HelpMenuWindow::HelpMenuWindow(Program& program)
-    : InfoWindow(program, "Orvanta Help", ":/backgrounds/form6.jpg", kIconB,
-                 {4140, 60, 375, 255}, {3780, 30, 255, 330}),
+    : InfoWindow(program, "Orvanta Help", ":/backgrounds/form6.jpg", kIconB, {4140, 60, 375, 255},
+                 {3780, 30, 255, 330}),
       helpButton(this, "Label1"),
       copyrightButton(this, "Label2"),
       aboutButton(this, "Label3") {
@@ -83,7 +83,8 @@ ContactWindow::ContactWindow(Program& program)
           plainText(12));
     place(emailLine, {405, 2520, 3135, 255}, 4, QString("Email: ") + texts::kEmail, plainText(12));
     place(secondEmailLine, {1065, 3000, 2895, 375}, 5, texts::kSecondEmail, plainText(12));
-    place(thanksLine, {520, 4320, 3495, 495}, 6, "Thank you for using Orvanta Abbreviation Dictionary",
+    place(thanksLine, {520, 4320, 3495, 495}, 6,
+          "Thank you for using Orvanta Abbreviation Dictionary",
           plainText(9.75, Alignment::Centre));
 }
 

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 
 // The pictures and icons are compiled into the program.
-inline void initAssets() { Q_INIT_RESOURCE(assets); }
+inline void initAssets() {
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace shell {
 
@@ -44,7 +46,9 @@ Program::~Program() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void Program::start() { oxfordWindow.show(); }
+void Program::start() {
+    oxfordWindow.show();
+}
 
 void Program::end() {
     if (m_ended) return;
@@ -55,11 +59,16 @@ void Program::end() {
 
 forms::FormSlot<DictionaryWindow>& Program::dictionaryWindow(int number) {
     switch (number) {
-        case 2: return computerWindow;
-        case 3: return hardwareWindow;
-        case 4: return bangladeshWindow;
-        case 5: return internationalWindow;
-        default: return oxfordWindow;
+        case 2:
+            return computerWindow;
+        case 3:
+            return hardwareWindow;
+        case 4:
+            return bangladeshWindow;
+        case 5:
+            return internationalWindow;
+        default:
+            return oxfordWindow;
     }
 }
 

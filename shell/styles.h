@@ -11,22 +11,31 @@ inline constexpr const char* kIconD = ":/icons/d.ico";  // about
 
 // The dark red buttons: centred text in the highlight-text colour.
 inline forms::LabelStyle redButton(double points, bool bold = false) {
-    return {{"Calibri", points, bold, false}, false, forms::kDarkRed, forms::kHighlightText,
+    return {{"Calibri", points, bold, false},
+            false,
+            forms::kDarkRed,
+            forms::kHighlightText,
             forms::Alignment::Centre};
 }
 
 // Text over the background picture in the default text colour.
-inline forms::LabelStyle plainText(double points, forms::Alignment alignment = forms::Alignment::Left) {
+inline forms::LabelStyle plainText(double points,
+                                   forms::Alignment alignment = forms::Alignment::Left) {
     return {{"Calibri", points}, true, forms::kButtonFace, forms::kButtonText, alignment};
 }
 
-inline forms::LabelStyle fieldCaption() { return plainText(12); }
+inline forms::LabelStyle fieldCaption() {
+    return plainText(12);
+}
 
 // "X", "_" and "L" in the top right corner.
 inline void setTitleBarLabel(forms::Label& label, const char* caption, const char* toolTip) {
     label.setCaption(caption);
     label.setToolTip(toolTip);
-    label.setStyle({{"MS Sans Serif", 12}, true, forms::kButtonFace, forms::kHighlightText,
+    label.setStyle({{"MS Sans Serif", 12},
+                    true,
+                    forms::kButtonFace,
+                    forms::kHighlightText,
                     forms::Alignment::Left});
 }
 

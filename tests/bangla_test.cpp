@@ -1,5 +1,4 @@
 #include "bangla/bangla.h"
-#include "text/windows_1252.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "text/windows_1252.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ bool isBengaliConsonant(char16_t c) {
 }
 
 // Windows-1252 holds the only characters the layout can store.
-bool inWindows1252(QChar c) { return text::isWindows1252(c.unicode()); }
+bool inWindows1252(QChar c) {
+    return text::isWindows1252(c.unicode());
+}
 
 // ---------------------------------------------------------------------------
 // Texts whose Unicode is fixed: both directions.

@@ -116,12 +116,12 @@ struct DifferingInitials {
 };
 
 constexpr DifferingInitials kDifferingInitials[] = {
-    {2, "ADNK"}, {21, "BR"}, {28, "BTMC"}, {30, "BIRRDEMD"}, {36, "BAAS"}, {40, "BARI"},
-    {47, "BCCI"}, {51, "BRCS"}, {59, "BSIC"}, {67, "BSFIC"}, {71, "BUR"}, {78, "BGMA"}, {99, "BS"},
-    {117, "CC"}, {137, "DDCC"}, {140, "DFP"}, {146, "DSIR"}, {151, "EPB"}, {161, "FRCS"},
-    {180, "HDB"}, {184, "IWTC"}, {185, "ICMAB"}, {188, "IPGSA"}, {195, "ICTVTR"}, {209, "KNM"},
-    {217, "BMBS"}, {220, "ME"}, {229, "NEC"}, {230, "NIPRT"}, {231, "NAAB"}, {235, "NSIB"},
-    {254, "SSMC"}, {255, "SRRO"}, {265, "UPCEP"}, {273, "WSA"},
+    {2, "ADNK"},   {21, "BR"},    {28, "BTMC"},  {30, "BIRRDEMD"}, {36, "BAAS"},   {40, "BARI"},
+    {47, "BCCI"},  {51, "BRCS"},  {59, "BSIC"},  {67, "BSFIC"},    {71, "BUR"},    {78, "BGMA"},
+    {99, "BS"},    {117, "CC"},   {137, "DDCC"}, {140, "DFP"},     {146, "DSIR"},  {151, "EPB"},
+    {161, "FRCS"}, {180, "HDB"},  {184, "IWTC"}, {185, "ICMAB"},   {188, "IPGSA"}, {195, "ICTVTR"},
+    {209, "KNM"},  {217, "BMBS"}, {220, "ME"},   {229, "NEC"},     {230, "NIPRT"}, {231, "NAAB"},
+    {235, "NSIB"}, {254, "SSMC"}, {255, "SRRO"}, {265, "UPCEP"},   {273, "WSA"},
 };
 
 const std::set<std::string_view> kShortWords = {"of", "and", "for", "the", "in", "at", "on", "to"};
@@ -134,7 +134,9 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-bool isShortWord(std::string_view word) { return kShortWords.count(lower(word)) > 0; }
+bool isShortWord(std::string_view word) {
+    return kShortWords.count(lower(word)) > 0;
+}
 
 std::vector<std::string_view> splitAt(std::string_view text, std::string_view separators) {
     std::vector<std::string_view> parts;
@@ -229,9 +231,9 @@ TEST(BangladeshTable, FirstAndLastAbbreviations) {
     const auto rows = bangladeshRows();
     ASSERT_EQ(rows.size(), kRowCount);
     const std::vector<std::pair<int, std::string_view>> expected = {
-        {0, "ADP"},  {1, "ADAB"},  {2, "ADHUNIK"}, {11, "BSRS"}, {12, "BAU"},    {37, "BAFA"},
-        {110, "C&AG"}, {117, "C-IN-C"}, {247, "R&D"}, {248, "R&H"}, {254, "SSMS"},
-        {255, "SPARRSO"}, {262, "T&T"}, {273, "WASA"}, {274, "WVB"}};
+        {0, "ADP"},    {1, "ADAB"},      {2, "ADHUNIK"},  {11, "BSRS"},  {12, "BAU"},
+        {37, "BAFA"},  {110, "C&AG"},    {117, "C-IN-C"}, {247, "R&D"},  {248, "R&H"},
+        {254, "SSMS"}, {255, "SPARRSO"}, {262, "T&T"},    {273, "WASA"}, {274, "WVB"}};
     for (const auto& [row, abbreviation] : expected) {
         EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
     }
@@ -253,8 +255,8 @@ TEST(BangladeshTable, TwelveAbbreviationsOccurTwice) {
     EXPECT_EQ(rowsByAbbreviation.size(), 263u);
     const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
-        {"BCIC", {9, 49}},  {"BFDC", {10, 74}},  {"BAU", {12, 44}},   {"BWDB", {19, 70}},
-        {"BMA", {22, 23}},  {"BARD", {33, 41}},  {"BSC", {57, 99}},   {"DMP", {130, 139}},
+        {"BCIC", {9, 49}},   {"BFDC", {10, 74}},  {"BAU", {12, 44}},   {"BWDB", {19, 70}},
+        {"BMA", {22, 23}},   {"BARD", {33, 41}},  {"BSC", {57, 99}},   {"DMP", {130, 139}},
         {"FRI", {166, 171}}, {"KPM", {208, 209}}, {"NSI", {224, 235}}, {"PIB", {239, 244}}};
     EXPECT_EQ(repeatedAbbreviations, expected);
 
@@ -271,12 +273,12 @@ TEST(BangladeshTable, RowsStandInAlphabeticalLetterGroups) {
         int first;
         int last;
     };
-    constexpr Group kGroups[] = {
-        {'A', 0, 7},     {'B', 8, 101},   {'C', 102, 128}, {'D', 129, 150}, {'E', 151, 159},
-        {'F', 160, 172}, {'G', 173, 177}, {'H', 178, 182}, {'I', 183, 203}, {'J', 204, 206},
-        {'K', 207, 210}, {'L', 211, 214}, {'M', 215, 222}, {'N', 223, 236}, {'O', 237, 238},
-        {'P', 239, 245}, {'R', 246, 251}, {'S', 252, 256}, {'T', 257, 263}, {'U', 264, 268},
-        {'V', 269, 272}, {'W', 273, 274}};
+    constexpr Group kGroups[] = {{'A', 0, 7},     {'B', 8, 101},   {'C', 102, 128}, {'D', 129, 150},
+                                 {'E', 151, 159}, {'F', 160, 172}, {'G', 173, 177}, {'H', 178, 182},
+                                 {'I', 183, 203}, {'J', 204, 206}, {'K', 207, 210}, {'L', 211, 214},
+                                 {'M', 215, 222}, {'N', 223, 236}, {'O', 237, 238}, {'P', 239, 245},
+                                 {'R', 246, 251}, {'S', 252, 256}, {'T', 257, 263}, {'U', 264, 268},
+                                 {'V', 269, 272}, {'W', 273, 274}};
     const auto rows = bangladeshRows();
     ASSERT_EQ(rows.size(), kRowCount);
     int next = 0;
@@ -303,8 +305,8 @@ TEST(BangladeshTable, AbbreviationLengthsAndCharacters) {
             }
         }
     }
-    const std::map<std::size_t, int> expected = {
-        {2, 8}, {3, 118}, {4, 104}, {5, 35}, {6, 8}, {7, 2}};
+    const std::map<std::size_t, int> expected = {{2, 8},  {3, 118}, {4, 104},
+                                                 {5, 35}, {6, 8},   {7, 2}};
     EXPECT_EQ(byLength, expected);
     EXPECT_EQ(rowsWhere([](const Row& row) { return row.abbreviation.size() == 7; }),
               (std::vector<int>{2, 255}));
@@ -419,10 +421,9 @@ TEST(BangladeshTable, WordsAreCapitalisedButForTheShortWords) {
                 }
             }
             for (std::string_view piece : splitAt(word, "-")) {
-                const bool innerCapital =
-                    std::any_of(piece.begin() + 1, piece.end(), [](char ch) {
-                        return std::isupper(static_cast<unsigned char>(ch));
-                    });
+                const bool innerCapital = std::any_of(piece.begin() + 1, piece.end(), [](char ch) {
+                    return std::isupper(static_cast<unsigned char>(ch));
+                });
                 const bool allowed = w == 0 && twoCapitalsInFirstWord.count(row) > 0;
                 EXPECT_EQ(innerCapital, allowed && piece == word) << "row " << r << ": " << word;
             }

@@ -59,7 +59,9 @@ TEST_P(ComputerKnownRow, HoldsItsExactTexts) {
 INSTANTIATE_TEST_SUITE_P(ComputerTable, ComputerKnownRow, testing::ValuesIn(kKnownRows),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 std::string lowered(std::string_view text) {
     std::string result(text);
@@ -67,14 +69,16 @@ std::string lowered(std::string_view text) {
     return result;
 }
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 TEST(ComputerTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
     const auto rows = computerRows();
     ASSERT_EQ(rows.size(), kRowCount);
     EXPECT_EQ(abbreviationFingerprint(rows), 0xaf09c7918f37ffd6u);
     const std::map<int, std::string_view> anchors = {
-        {0, "ABC"},  {20, "DOS"}, {30, "FDD"},  {36, "IBM"},  {50, "LED"},
+        {0, "ABC"},   {20, "DOS"},  {30, "FDD"}, {36, "IBM"}, {50, "LED"},
         {60, "NTSC"}, {76, "SIMM"}, {80, "TPS"}, {85, "VDU"}, {90, "VLSI"},
     };
     for (const auto& [row, abbreviation] : anchors) {

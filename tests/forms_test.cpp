@@ -73,7 +73,9 @@ struct SlotFixture : ::testing::Test {
                                        return std::make_unique<TestForm>();
                                    }};
     int emptied = 0;
-    void SetUp() override { set.onEmpty = [this] { ++emptied; }; }
+    void SetUp() override {
+        set.onEmpty = [this] { ++emptied; };
+    }
 };
 
 TEST_F(SlotFixture, TouchCreatesHiddenWithFormLoadRunFirst) {
@@ -169,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
     Forms, WindowDrag,
     ::testing::Values(DragCase{"LeftOnBackground", Qt::LeftButton, {}, {350, 250}, true},
                       DragCase{"RightOnBackground", Qt::RightButton, {}, {350, 250}, true},
-                      DragCase{"MiddleWithShift", Qt::MiddleButton, Qt::ShiftModifier, {10, 280},
-                               true},
+                      DragCase{
+                          "MiddleWithShift", Qt::MiddleButton, Qt::ShiftModifier, {10, 280}, true},
                       DragCase{"OnLabel", Qt::LeftButton, {}, {20, 15}, false},
                       DragCase{"OnLabelsEmptyPart", Qt::RightButton, {}, {105, 28}, false},
                       DragCase{"OnList", Qt::LeftButton, {}, {70, 100}, false},
@@ -231,7 +233,10 @@ TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
 TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
     TestForm form;
     form.Label1.setGeometry({150, 150, 1215, 495});
-    form.Label1.setStyle({{"Calibri", 9.75}, false, forms::kDarkRed, forms::kHighlightText,
+    form.Label1.setStyle({{"Calibri", 9.75},
+                          false,
+                          forms::kDarkRed,
+                          forms::kHighlightText,
                           forms::Alignment::Centre});
     form.Label1.setCaption("International Abbreviation");
     form.show();
@@ -294,14 +299,14 @@ TEST_P(FindString, FirstRowFromTheTopThatBeginsWithIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, FindString,
-    ::testing::Values(FindCase{"a", 0}, FindCase{"AA", 0}, FindCase{"ab", 1},
-                      FindCase{"AC", 2}, FindCase{"a/", 4}, FindCase{"MB", 5},
-                      FindCase{"mb", 5}, FindCase{"MB,", 5}, FindCase{"Hard Disk", 7},
-                      FindCase{"hard disk c", 8}, FindCase{"A&", 9}, FindCase{"ABTAX", -1},
-                      FindCase{" A", -1}, FindCase{"", -1}, FindCase{"Z", -1},
-                      FindCase{"A\xE2\x82\xAC", -1},   // € is in the code page; no row has it
+    ::testing::Values(FindCase{"a", 0}, FindCase{"AA", 0}, FindCase{"ab", 1}, FindCase{"AC", 2},
+                      FindCase{"a/", 4}, FindCase{"MB", 5}, FindCase{"mb", 5}, FindCase{"MB,", 5},
+                      FindCase{"Hard Disk", 7}, FindCase{"hard disk c", 8}, FindCase{"A&", 9},
+                      FindCase{"ABTAX", -1}, FindCase{" A", -1}, FindCase{"", -1},
+                      FindCase{"Z", -1},
+                      FindCase{"A\xE2\x82\xAC", -1},     // € is in the code page; no row has it
                       FindCase{"\xF0\x9F\x98\x80", -1},  // emoji: outside the code page
-                      FindCase{"\xD7\x90", -1}));         // Hebrew letter
+                      FindCase{"\xD7\x90", -1}));        // Hebrew letter
 
 TEST_F(ListFixture, EveryProgramSetRaisesClickAndAddingRaisesNone) {
     form.List1.addItem("more");

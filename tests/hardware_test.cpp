@@ -355,7 +355,8 @@ TEST_F(ProgramTest, ElaborationBoxHoldsTheLayoutAndShowsBengali) {
         return;
     }
     EXPECT_TRUE(w.elaborationBox.convertsForDisplay());
-    EXPECT_EQ(w.elaborationBox.displayedText(), QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
+    EXPECT_EQ(w.elaborationBox.displayedText(),
+              QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
     const QFontInfo font(w.elaborationBox.widget()->font());
     EXPECT_TRUE(font.family().contains("Bengali")) << qPrintable(font.family());
     EXPECT_DOUBLE_EQ(w.elaborationBox.widget()->font().pointSizeF(), 14.25);

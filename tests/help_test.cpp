@@ -69,7 +69,8 @@ TEST_F(HelpTest, MenuButtonsCloseTheMenuAndOpenTheirPage) {
     ui::click(help());
     // All four together, each once.
     for (forms::FormSlotBase* s : std::initializer_list<forms::FormSlotBase*>{
-             &program.helpMenu, &program.contactWindow, &program.copyrightWindow, &program.aboutWindow}) {
+             &program.helpMenu, &program.contactWindow, &program.copyrightWindow,
+             &program.aboutWindow}) {
         EXPECT_TRUE(s->exists());
     }
 }
@@ -80,14 +81,14 @@ TEST_F(HelpTest, InfoWindowsSurviveSwitchingLockingAndUnlocking) {
     ui::click(program.copyrightWindow->chineseButton);  // Chinese
     openInfo(about);
     ui::click(help());
-    forms::Form* before[] = {program.helpMenu.peek(), program.contactWindow.peek(), program.copyrightWindow.peek(),
-                             program.aboutWindow.peek()};
+    forms::Form* before[] = {program.helpMenu.peek(), program.contactWindow.peek(),
+                             program.copyrightWindow.peek(), program.aboutWindow.peek()};
     ui::click(program.oxfordWindow->hardwareButton);
     ui::click(window(3).lockLabel);
     ui::click(program.lockWindow->unlockButton);
     ui::settle();
-    forms::Form* after[] = {program.helpMenu.peek(), program.contactWindow.peek(), program.copyrightWindow.peek(),
-                            program.aboutWindow.peek()};
+    forms::Form* after[] = {program.helpMenu.peek(), program.contactWindow.peek(),
+                            program.copyrightWindow.peek(), program.aboutWindow.peek()};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(after[i], before[i]);
         EXPECT_TRUE(after[i]->isVisible());
@@ -114,7 +115,9 @@ TEST_F(HelpTest, CopyrightShowsExactlyOnePicture) {
         int shown;
     };
     for (const Step s : {Step{3, 1}, Step{4, 2}, Step{5, 3}, Step{5, 3}, Step{3, 1}}) {
-        forms::Label& button = s.button == 3 ? w.englishButton : s.button == 4 ? w.chineseButton : w.bengaliButton;
+        forms::Label& button = s.button == 3   ? w.englishButton
+                               : s.button == 4 ? w.chineseButton
+                                               : w.bengaliButton;
         ui::click(button);
         EXPECT_EQ(picturesShown(w), std::vector<int>{s.shown});
     }
@@ -131,7 +134,8 @@ TEST_F(HelpTest, CopyrightShowsExactlyOnePicture) {
     ui::settle();
     EXPECT_FALSE(program.copyrightWindow.exists());
     openInfo(copyright);
-    EXPECT_EQ(picturesShown(*program.copyrightWindow), std::vector<int>{1}) << "a new window starts English";
+    EXPECT_EQ(picturesShown(*program.copyrightWindow), std::vector<int>{1})
+        << "a new window starts English";
 }
 
 TEST_F(HelpTest, CloseLabelOfAnInfoWindowClosesItAlone) {
@@ -156,11 +160,13 @@ TEST_F(HelpTest, TextLinesAndPicturesDoNothing) {
     auto& aboutWindow = *program.aboutWindow;
     auto& copyrightWindow = *program.copyrightWindow;
     const QPoint places[] = {contactWindow.pos(), aboutWindow.pos(), copyrightWindow.pos()};
-    for (auto* l : {&contactWindow.problemText, &contactWindow.phoneLine, &contactWindow.thanksLine}) {
+    for (auto* l :
+         {&contactWindow.problemText, &contactWindow.phoneLine, &contactWindow.thanksLine}) {
         ui::click(*l);
         ui::drag(&contactWindow, ui::centreInWindow(*l), {20, 20}, Qt::LeftButton);
     }
-    for (auto* l : {&aboutWindow.creditLine, &aboutWindow.copyrightYearsLine, &aboutWindow.productIdLine}) {
+    for (auto* l :
+         {&aboutWindow.creditLine, &aboutWindow.copyrightYearsLine, &aboutWindow.productIdLine}) {
         ui::click(*l);
         ui::drag(&aboutWindow, ui::centreInWindow(*l), {20, 20}, Qt::LeftButton);
     }
@@ -174,7 +180,8 @@ TEST_F(HelpTest, TextLinesAndPicturesDoNothing) {
     EXPECT_EQ(aboutWindow.pos(), places[1]);
     EXPECT_EQ(copyrightWindow.pos(), places[2]);
     EXPECT_EQ(picturesShown(copyrightWindow), std::vector<int>{1});
-    EXPECT_TRUE(program.contactWindow.exists() && program.copyrightWindow.exists() && program.aboutWindow.exists());
+    EXPECT_TRUE(program.contactWindow.exists() && program.copyrightWindow.exists() &&
+                program.aboutWindow.exists());
     // The background still drags.
     ui::drag(&copyrightWindow, {150, 340}, {20, 20}, Qt::RightButton);
     EXPECT_EQ(copyrightWindow.pos(), places[2] + QPoint(20, 20));

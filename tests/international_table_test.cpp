@@ -39,12 +39,14 @@ struct KnownRow {
     bool reads;
 };
 
-void PrintTo(const KnownRow& known, std::ostream* os) { *os << "row " << known.row; }
+void PrintTo(const KnownRow& known, std::ostream* os) {
+    *os << "row " << known.row;
+}
 
 constexpr KnownRow kKnownRows[] = {
     {0, "ADB", "Asian Development Bank.", true},
-    {3, "ANZUS",
-     "australia, Newzaland and United States Defence Pact (Pacific Security Treaty)", false},
+    {3, "ANZUS", "australia, Newzaland and United States Defence Pact (Pacific Security Treaty)",
+     false},
     {10, "AAPSO", "Afro-Asian People Solidarity Organisation", true},
     {14, "AWHRE", "Asia Women Human Right Council.", false},
     {20, "ACARM", "Association of Commonwealth Archivists and Record's a manager.", true},
@@ -195,9 +197,9 @@ TEST(InternationalTable, FirstAndLastAbbreviations) {
     const auto rows = internationalRows();
     ASSERT_EQ(rows.size(), kRowCount);
     const std::vector<std::pair<int, std::string_view>> expected = {
-        {0, "ADB"},   {1, "AIDS"},    {2, "ANC"},   {5, "AID"},    {7, "AD"},  {30, "BC"},
-        {34, "CIDA"}, {37, "CIA"},    {57, "D.LIT"}, {59, "D.SC"}, {109, "INTERPOL"},
-        {170, "R&D"}, {224, "WFC"},   {225, "WTC"}};
+        {0, "ADB"},        {1, "AIDS"},  {2, "ANC"},   {5, "AID"},    {7, "AD"},
+        {30, "BC"},        {34, "CIDA"}, {37, "CIA"},  {57, "D.LIT"}, {59, "D.SC"},
+        {109, "INTERPOL"}, {170, "R&D"}, {224, "WFC"}, {225, "WTC"}};
     for (const auto& [row, abbreviation] : expected) {
         EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
     }
@@ -219,9 +221,9 @@ TEST(InternationalTable, TenAbbreviationsOccurTwice) {
     EXPECT_EQ(rowsByAbbreviation.size(), 216u);
     const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
-        {"EFTA", {63, 70}},   {"IRRI", {99, 112}},   {"TWA", {193, 196}}, {"UNESCO", {207, 210}},
-        {"WPC", {217, 223}},  {"FRCP", {78, 80}},    {"ICAO", {94, 106}}, {"ICC", {107, 119}},
-        {"PUK", {166, 168}},  {"SAPTA", {178, 187}}};
+        {"EFTA", {63, 70}},  {"IRRI", {99, 112}},  {"TWA", {193, 196}}, {"UNESCO", {207, 210}},
+        {"WPC", {217, 223}}, {"FRCP", {78, 80}},   {"ICAO", {94, 106}}, {"ICC", {107, 119}},
+        {"PUK", {166, 168}}, {"SAPTA", {178, 187}}};
     EXPECT_EQ(repeatedAbbreviations, expected);
 
     const std::set<std::string_view> sameText = {"EFTA", "IRRI", "TWA", "UNESCO", "WPC"};
@@ -237,12 +239,12 @@ TEST(InternationalTable, RowsStandInAlphabeticalLetterGroups) {
         int first;
         int last;
     };
-    constexpr Group kGroups[] = {
-        {'A', 0, 26},    {'B', 27, 31},   {'C', 32, 51},   {'D', 52, 59},   {'E', 60, 74},
-        {'F', 75, 80},   {'G', 81, 84},   {'H', 85, 91},   {'I', 92, 121},  {'J', 122, 123},
-        {'K', 124, 125}, {'L', 126, 129}, {'M', 130, 133}, {'N', 134, 147}, {'O', 148, 151},
-        {'P', 152, 168}, {'R', 169, 176}, {'S', 177, 191}, {'T', 192, 199}, {'U', 200, 210},
-        {'V', 211, 214}, {'W', 215, 225}};
+    constexpr Group kGroups[] = {{'A', 0, 26},    {'B', 27, 31},   {'C', 32, 51},   {'D', 52, 59},
+                                 {'E', 60, 74},   {'F', 75, 80},   {'G', 81, 84},   {'H', 85, 91},
+                                 {'I', 92, 121},  {'J', 122, 123}, {'K', 124, 125}, {'L', 126, 129},
+                                 {'M', 130, 133}, {'N', 134, 147}, {'O', 148, 151}, {'P', 152, 168},
+                                 {'R', 169, 176}, {'S', 177, 191}, {'T', 192, 199}, {'U', 200, 210},
+                                 {'V', 211, 214}, {'W', 215, 225}};
     const auto rows = internationalRows();
     ASSERT_EQ(rows.size(), kRowCount);
     int next = 0;
@@ -332,8 +334,7 @@ TEST(InternationalTable, LettersReadTheAbbreviationOutsideTheFixedRows) {
             continue;
         }
         const std::string_view text = rows[r].elaboration;
-        EXPECT_TRUE(readsAbbreviation(rows[r].abbreviation, text))
-            << "row " << r << ": " << text;
+        EXPECT_TRUE(readsAbbreviation(rows[r].abbreviation, text)) << "row " << r << ": " << text;
         EXPECT_TRUE(text.ends_with(".") && !text.ends_with("..")) << "row " << r << ": " << text;
         EXPECT_FALSE(contains(text, "(")) << "row " << r << ": " << text;
     }

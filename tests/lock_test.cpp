@@ -45,7 +45,8 @@ TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
     EXPECT_EQ(endings, 0);
     // The Oxford button fills the new, empty list once more.
     ui::click(program.oxfordWindow->oxfordButton);
-    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(), dictionaries::dictionary(1).rowCount());
+    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(),
+              dictionaries::dictionary(1).rowCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));

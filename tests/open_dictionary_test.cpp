@@ -37,8 +37,9 @@ struct OpenTestBase : ProgramTest {
         EXPECT_TRUE(w.searchBox.text().isEmpty());
         EXPECT_TRUE(w.elaborationBox.text().isEmpty());
         EXPECT_TRUE(w.selectedBox.text().isEmpty());
-        const forms::Control* working[] = {&w.abbreviationList, &w.searchBox, &w.elaborationBox,
-                                           &w.selectedBox, &w.selectionCaption, &w.selectionMarker};
+        const forms::Control* working[] = {&w.abbreviationList, &w.searchBox,
+                                           &w.elaborationBox,   &w.selectedBox,
+                                           &w.selectionCaption, &w.selectionMarker};
         for (const forms::Control* c : working) {
             EXPECT_TRUE(c->widget()->isVisible()) << qPrintable(c->name());
         }
@@ -121,7 +122,8 @@ TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
     ui::settle();
     expectFreshWorkingWindow(1);
     ui::click(program.oxfordWindow->oxfordButton);  // Form1's own button adds nothing now
-    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(), dictionaries::dictionary(1).rowCount());
+    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(),
+              dictionaries::dictionary(1).rowCount());
     ui::click(program.oxfordWindow->computerButton);
     ui::click(window(2).hardwareButton);
     ui::click(window(3).computerButton);

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <cstdint>
 #include <map>
 #include <set>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -64,7 +63,9 @@ TEST_P(OxfordKnownRow, HoldsItsExactTexts) {
 INSTANTIATE_TEST_SUITE_P(OxfordTable, OxfordKnownRow, testing::ValuesIn(kKnownRows),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 bool isAllowedChar(char c) {
     return isLetter(c) || std::string_view(" &'(),-./:;").find(c) != std::string_view::npos;
@@ -78,15 +79,19 @@ TEST(OxfordTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
     // The first abbreviation of every ten rows, the last row, and the rows that break the
     // alphabetical run; a lost or doubled row shifts all of these.
     const std::map<int, std::string_view> anchors = {
-        {0, "AA"}, {10, "a/c"}, {20, "AM, a.m"}, {30, "ASCII"}, {40, "BC,B.C."}, {50, "BST"},
-        {53, "CAD"}, {54, "AE"}, {55, "CAL"}, {60, "cc"}, {70, "CFC"}, {80, "COD"}, {90, "DAT"},
-        {100, "DPhil"}, {110, "ELF"}, {120, "ETA"}, {130, "FCE"}, {140, "GCSE"},
-        {150, "govt, govt."}, {160, "HMS"}, {170, "ICT"}, {180, "IPA"}, {190, "IVF"}, {200, "kph"},
-        {210, "LW"}, {220, "M.C."}, {230, "MMR"}, {240, "MRI"}, {250, "MW"}, {260, "NFL"},
-        {270, "o.b.o."}, {280, "OS"}, {290, "PDF"}, {300, "PM"}, {310, "PSHE"}, {320, "R & R"},
-        {321, "RIP"}, {322, "RAC"}, {330, "ref"}, {340, "rpm"}, {350, "RV"}, {360, "Sec. , Secy"},
-        {370, "Soc."}, {377, "TBA"}, {378, "TA"}, {380, "tbsp, tbs"}, {390, "TOFEL"},
-        {400, "UN, U.N."}, {410, "Utd"}, {420, "VP"}, {430, "WMD"}, {439, "YWCA"},
+        {0, "AA"},       {10, "a/c"},          {20, "AM, a.m"},      {30, "ASCII"},
+        {40, "BC,B.C."}, {50, "BST"},          {53, "CAD"},          {54, "AE"},
+        {55, "CAL"},     {60, "cc"},           {70, "CFC"},          {80, "COD"},
+        {90, "DAT"},     {100, "DPhil"},       {110, "ELF"},         {120, "ETA"},
+        {130, "FCE"},    {140, "GCSE"},        {150, "govt, govt."}, {160, "HMS"},
+        {170, "ICT"},    {180, "IPA"},         {190, "IVF"},         {200, "kph"},
+        {210, "LW"},     {220, "M.C."},        {230, "MMR"},         {240, "MRI"},
+        {250, "MW"},     {260, "NFL"},         {270, "o.b.o."},      {280, "OS"},
+        {290, "PDF"},    {300, "PM"},          {310, "PSHE"},        {320, "R & R"},
+        {321, "RIP"},    {322, "RAC"},         {330, "ref"},         {340, "rpm"},
+        {350, "RV"},     {360, "Sec. , Secy"}, {370, "Soc."},        {377, "TBA"},
+        {378, "TA"},     {380, "tbsp, tbs"},   {390, "TOFEL"},       {400, "UN, U.N."},
+        {410, "Utd"},    {420, "VP"},          {430, "WMD"},         {439, "YWCA"},
     };
     for (const auto& [row, abbreviation] : anchors) {
         EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;

@@ -14,9 +14,9 @@ void postClick(forms::Control& control) {
     const QPointF at = target->rect().center();
     const QPointF global = target->mapToGlobal(at);
     QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                                                         Qt::LeftButton, Qt::LeftButton, {}));
+                                                        Qt::LeftButton, Qt::LeftButton, {}));
     QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                         Qt::LeftButton, Qt::NoButton, {}));
+                                                        Qt::LeftButton, Qt::NoButton, {}));
 }
 
 // Thousands of clicks queued before any is handled, as a user hammering the

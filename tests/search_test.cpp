@@ -42,8 +42,10 @@ TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     if (c.window == 1) ui::click(w.oxfordButton);
     ui::type(w.searchBox, QString::fromUtf8(c.typed));
     EXPECT_EQ(w.searchBox.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
-    EXPECT_EQ(w.abbreviationList.listIndex(), c.row) << "the first row from the top that begins with it";
-    EXPECT_EQ(w.selectedBox.text(), QString::fromUtf8(c.selectedText)) << "the selected-abbreviation box";
+    EXPECT_EQ(w.abbreviationList.listIndex(), c.row)
+        << "the first row from the top that begins with it";
+    EXPECT_EQ(w.selectedBox.text(), QString::fromUtf8(c.selectedText))
+        << "the selected-abbreviation box";
     expectShowsSelection(w);
     if (c.row >= 0) {
         EXPECT_FALSE(w.elaborationBox.text().isEmpty());
@@ -123,8 +125,10 @@ TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) 
             QTest::keyClick(w.searchBox.widget(), Qt::Key_A, Qt::ControlModifier);
             ui::type(w.searchBox, typed);
             ASSERT_EQ(w.searchBox.text(), typed);
-            EXPECT_EQ(w.abbreviationList.listIndex(), row) << "typed \"" << typed.toStdString() << "\"";
-            EXPECT_EQ(w.selectedBox.text(), abbreviation) << "typed \"" << typed.toStdString() << "\"";
+            EXPECT_EQ(w.abbreviationList.listIndex(), row)
+                << "typed \"" << typed.toStdString() << "\"";
+            EXPECT_EQ(w.selectedBox.text(), abbreviation)
+                << "typed \"" << typed.toStdString() << "\"";
         }
     }
 }

@@ -23,10 +23,10 @@ using shell::DictionaryWindow;
 
 // What the program must look like, kept apart from the program.
 struct Model {
-    int dictionary = 1;  // the dictionary window that exists, 0 while locked
-    bool home = true;    // Form1 on its home screen
-    std::set<int> info;  // Form6 to Form9 that exist
-    int picture = 1;     // the copyright picture shown
+    int dictionary = 1;       // the dictionary window that exists, 0 while locked
+    bool home = true;         // Form1 on its home screen
+    std::set<int> info;       // Form6 to Form9 that exist
+    int picture = 1;          // the copyright picture shown
     bool boxesTyped = false;  // the user typed into Text2 or Text3 since the last display
     bool searched = false;    // the last action changed the search text
 };
@@ -73,7 +73,8 @@ public:
             if (std::string problem = check(); !problem.empty()) {
                 std::ostringstream out;
                 out << "after action " << i + 1 << ": " << problem << "\nfailing prefix:\n";
-                for (std::size_t k = 0; k < m_log.size(); ++k) out << "  " << k + 1 << ". " << m_log[k] << "\n";
+                for (std::size_t k = 0; k < m_log.size(); ++k)
+                    out << "  " << k + 1 << ". " << m_log[k] << "\n";
                 return ::testing::AssertionFailure() << out.str();
             }
         }
@@ -85,7 +86,8 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
 
     QString randomText() {
-        static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPRSTUVWabcdeimnoprst &.,-/2 ");
+        static const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPRSTUVWabcdeimnoprst &.,-/2 ");
         QString text;
         const int length = 1 + pick(3);
         for (int i = 0; i < length; ++i) text += letters[pick(static_cast<int>(letters.size()))];
@@ -94,12 +96,18 @@ private:
 
     QString strangeText() {
         switch (pick(6)) {
-            case 0: return QString(20000 + pick(50000), QLatin1Char('A'));
-            case 1: return QString::fromUtf8("\xF0\x9F\x98\x80");
-            case 2: return QString::fromUtf8("\xE2\x80\x8F\xD7\x90");
-            case 3: return QString(QChar(0)) + "A";
-            case 4: return QStringLiteral("\x01\x02\x1B");
-            default: return QString::fromUtf8("Hard Disk \xE2\x82\xAC");
+            case 0:
+                return QString(20000 + pick(50000), QLatin1Char('A'));
+            case 1:
+                return QString::fromUtf8("\xF0\x9F\x98\x80");
+            case 2:
+                return QString::fromUtf8("\xE2\x80\x8F\xD7\x90");
+            case 3:
+                return QString(QChar(0)) + "A";
+            case 4:
+                return QStringLiteral("\x01\x02\x1B");
+            default:
+                return QString::fromUtf8("Hard Disk \xE2\x82\xAC");
         }
     }
 
@@ -243,7 +251,9 @@ private:
         if (n == 6) {
             const int button = 1 + pick(3);
             auto& menu = *m_program.helpMenu;
-            ui::click(button == 1 ? menu.helpButton : button == 2 ? menu.copyrightButton : menu.aboutButton);
+            ui::click(button == 1   ? menu.helpButton
+                      : button == 2 ? menu.copyrightButton
+                                    : menu.aboutButton);
             m_model.info.erase(6);
             const int target = button == 1 ? 7 : button == 2 ? 8 : 9;
             if (target == 8 && !m_model.info.count(8)) m_model.picture = 1;
@@ -253,7 +263,9 @@ private:
         if (n == 8) {
             const int button = 3 + pick(3);
             auto& copyright = *m_program.copyrightWindow;
-            ui::click(button == 3 ? copyright.englishButton : button == 4 ? copyright.chineseButton : copyright.bengaliButton);
+            ui::click(button == 3   ? copyright.englishButton
+                      : button == 4 ? copyright.chineseButton
+                                    : copyright.bengaliButton);
             m_model.picture = button - 2;
             return "language button " + std::to_string(button);
         }
@@ -263,18 +275,26 @@ private:
 
     forms::Label& closeLabel(int n) {
         switch (n) {
-            case 6: return m_program.helpMenu->closeLabel;
-            case 7: return m_program.contactWindow->closeLabel;
-            case 8: return m_program.copyrightWindow->closeLabel;
-            default: return m_program.aboutWindow->closeLabel;
+            case 6:
+                return m_program.helpMenu->closeLabel;
+            case 7:
+                return m_program.contactWindow->closeLabel;
+            case 8:
+                return m_program.copyrightWindow->closeLabel;
+            default:
+                return m_program.aboutWindow->closeLabel;
         }
     }
     forms::Label& minimizeLabel(int n) {
         switch (n) {
-            case 6: return m_program.helpMenu->minimizeLabel;
-            case 7: return m_program.contactWindow->minimizeLabel;
-            case 8: return m_program.copyrightWindow->minimizeLabel;
-            default: return m_program.aboutWindow->minimizeLabel;
+            case 6:
+                return m_program.helpMenu->minimizeLabel;
+            case 7:
+                return m_program.contactWindow->minimizeLabel;
+            case 8:
+                return m_program.copyrightWindow->minimizeLabel;
+            default:
+                return m_program.aboutWindow->minimizeLabel;
         }
     }
 
@@ -286,15 +306,16 @@ private:
             }
         }
         if (m_program.lockWindow.exists() != (m_model.dictionary == 0)) return "Form10 existence";
-        const forms::FormSlotBase* infos[] = {&m_program.helpMenu, &m_program.contactWindow, &m_program.copyrightWindow,
-                                              &m_program.aboutWindow};
+        const forms::FormSlotBase* infos[] = {&m_program.helpMenu, &m_program.contactWindow,
+                                              &m_program.copyrightWindow, &m_program.aboutWindow};
         for (int n = 6; n <= 9; ++n) {
             if (infos[n - 6]->exists() != (m_model.info.count(n) == 1)) {
                 return "Form" + std::to_string(n) + " existence";
             }
         }
         if (CopyrightWindow* c = m_program.copyrightWindow.peek()) {
-            const int shown = c->englishPicture.visible() + c->chinesePicture.visible() + c->bengaliPicture.visible();
+            const int shown = c->englishPicture.visible() + c->chinesePicture.visible() +
+                              c->bengaliPicture.visible();
             if (shown != 1) return "copyright pictures shown: " + std::to_string(shown);
             const int which = c->englishPicture.visible() ? 1 : c->chinesePicture.visible() ? 2 : 3;
             if (which != m_model.picture) return "copyright picture";
@@ -313,14 +334,15 @@ private:
         if (m_model.searched) {
             const int expected = expectedSearch(d, w->searchBox.text());
             if (w->abbreviationList.listIndex() != expected) {
-                return "search selected " + std::to_string(w->abbreviationList.listIndex()) + " instead of " +
-                       std::to_string(expected);
+                return "search selected " + std::to_string(w->abbreviationList.listIndex()) +
+                       " instead of " + std::to_string(expected);
             }
         }
         if (!m_model.boxesTyped) {
             const auto row = w->abbreviationList.listIndex();
             if (w->elaborationBox.text() != d.elaboration(row)) return "elaboration box is stale";
-            if (w->selectedBox.text() != w->abbreviationList.text()) return "selected-abbreviation box is stale";
+            if (w->selectedBox.text() != w->abbreviationList.text())
+                return "selected-abbreviation box is stale";
         }
         return {};
     }

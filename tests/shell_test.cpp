@@ -11,11 +11,14 @@ namespace {
 using shell::DictionaryWindow;
 
 std::vector<const forms::Control*> workingControls(DictionaryWindow& w) {
-    return {&w.abbreviationList, &w.searchBox, &w.elaborationBox, &w.selectedBox, &w.abbreviationCaption, &w.elaborationCaption,
-            &w.selectedCaption, &w.searchCaption, &w.selectionCaption, &w.selectionMarker};
+    return {&w.abbreviationList,    &w.searchBox,          &w.elaborationBox,  &w.selectedBox,
+            &w.abbreviationCaption, &w.elaborationCaption, &w.selectedCaption, &w.searchCaption,
+            &w.selectionCaption,    &w.selectionMarker};
 }
 
-bool onScreen(const forms::Control& c) { return c.widget()->isVisible(); }
+bool onScreen(const forms::Control& c) {
+    return c.widget()->isVisible();
+}
 
 // The next control that Tab reaches, skipping the parts of a composite widget.
 QWidget* nextByTab(QWidget* from) {
@@ -31,7 +34,8 @@ QWidget* nextByTab(QWidget* from) {
 TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
     for (auto* slot : std::initializer_list<forms::FormSlotBase*>{
-             &program.helpMenu, &program.contactWindow, &program.copyrightWindow, &program.aboutWindow, &program.lockWindow}) {
+             &program.helpMenu, &program.contactWindow, &program.copyrightWindow,
+             &program.aboutWindow, &program.lockWindow}) {
         EXPECT_FALSE(slot->exists());
     }
     DictionaryWindow& home = *program.oxfordWindow.peek();
@@ -42,7 +46,8 @@ TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
     EXPECT_TRUE(onScreen(*home.titleLabel));
     EXPECT_EQ(home.titleLabel->caption(), "Orvanta Abbreviation Dictionary");
     for (int n = 1; n <= 5; ++n) EXPECT_TRUE(onScreen(home.dictionaryButton(n)));
-    for (auto* c : {&home.changeHeading, &home.helpButton, &home.closeLabel, &home.minimizeLabel, &home.lockLabel}) {
+    for (auto* c : {&home.changeHeading, &home.helpButton, &home.closeLabel, &home.minimizeLabel,
+                    &home.lockLabel}) {
         EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
     }
     EXPECT_EQ(home.helpButton.name(), "Label7");
@@ -95,7 +100,8 @@ TEST_F(ProgramTest, MinimizeLabelMinimizesItsWindowAlone) {
     EXPECT_FALSE(program.helpMenu->isMinimized());
     program.oxfordWindow->showForm();
     EXPECT_EQ(program.oxfordWindow->searchBox.text(), "TB");
-    EXPECT_EQ(program.oxfordWindow->selectedBox.text(), program.oxfordWindow->abbreviationList.text());
+    EXPECT_EQ(program.oxfordWindow->selectedBox.text(),
+              program.oxfordWindow->abbreviationList.text());
     EXPECT_EQ(endings, 0);
 }
 
@@ -127,22 +133,21 @@ TEST_P(Layout, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(widget->geometry(), c.rect.toPixels()) << c.control;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shell, Layout,
-    ::testing::Values(GeometryCase{1, "Label1", {6720, 1680, 1215, 495}},
-                      GeometryCase{1, "Label11", {240, 3360, 6135, 855}},
-                      GeometryCase{1, "Label16", {360, 6240, 4455, 375}},
-                      GeometryCase{1, "Label17", {6360, 1800, 255, 255}},
-                      GeometryCase{1, "Label8", {7850, 75, 375, 255}},
-                      GeometryCase{2, "Label16", {6720, 5760, 1215, 555}},
-                      GeometryCase{2, "Label11", {360, 6240, 5655, 375}},
-                      GeometryCase{3, "Label10", {7500, 60, 255, 375}},
-                      GeometryCase{3, "Text2", {3120, 2400, 3015, 1725}},
-                      GeometryCase{3, "List1", {360, 2400, 2175, 2595}},
-                      GeometryCase{4, "Label3", {6720, 3285, 1215, 495}},
-                      GeometryCase{4, "Label17", {6360, 4250, 255, 255}},
-                      GeometryCase{5, "Label8", {7840, 60, 375, 255}},
-                      GeometryCase{5, "Text3", {3000, 3840, 3015, 405}}));
+INSTANTIATE_TEST_SUITE_P(Shell, Layout,
+                         ::testing::Values(GeometryCase{1, "Label1", {6720, 1680, 1215, 495}},
+                                           GeometryCase{1, "Label11", {240, 3360, 6135, 855}},
+                                           GeometryCase{1, "Label16", {360, 6240, 4455, 375}},
+                                           GeometryCase{1, "Label17", {6360, 1800, 255, 255}},
+                                           GeometryCase{1, "Label8", {7850, 75, 375, 255}},
+                                           GeometryCase{2, "Label16", {6720, 5760, 1215, 555}},
+                                           GeometryCase{2, "Label11", {360, 6240, 5655, 375}},
+                                           GeometryCase{3, "Label10", {7500, 60, 255, 375}},
+                                           GeometryCase{3, "Text2", {3120, 2400, 3015, 1725}},
+                                           GeometryCase{3, "List1", {360, 2400, 2175, 2595}},
+                                           GeometryCase{4, "Label3", {6720, 3285, 1215, 495}},
+                                           GeometryCase{4, "Label17", {6360, 4250, 255, 255}},
+                                           GeometryCase{5, "Label8", {7840, 60, 375, 255}},
+                                           GeometryCase{5, "Text3", {3000, 3840, 3015, 405}}));
 
 TEST_F(ProgramTest, WindowFramesMatchTheirDictionaries) {
     struct Frame {

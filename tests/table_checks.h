@@ -22,7 +22,9 @@ struct KnownRow {
     std::string_view elaboration;
 };
 
-inline void PrintTo(const KnownRow& known, std::ostream* os) { *os << "row " << known.row; }
+inline void PrintTo(const KnownRow& known, std::ostream* os) {
+    *os << "row " << known.row;
+}
 
 // The row numbers of the rows that satisfy the predicate.
 template <typename Predicate>
@@ -64,7 +66,8 @@ inline std::map<std::string_view, std::vector<int>> repeated(
 inline std::uint64_t abbreviationFingerprint(std::span<const Row> rows) {
     std::uint64_t hash = 0xcbf29ce484222325u;
     for (const Row& row : rows) {
-        for (char c : row.abbreviation) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+        for (char c : row.abbreviation)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
         hash = (hash ^ static_cast<unsigned char>('\n')) * 0x100000001b3u;
     }
     return hash;

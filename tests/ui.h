@@ -26,7 +26,9 @@ inline void settle() {
     }
 }
 
-inline QWidget* windowOf(const forms::Control& control) { return control.widget()->window(); }
+inline QWidget* windowOf(const forms::Control& control) {
+    return control.widget()->window();
+}
 
 inline QPoint centreInWindow(const forms::Control& control) {
     QWidget* w = control.widget();
@@ -57,7 +59,9 @@ inline void type(forms::TextBox& box, const QString& text) {
     QTest::keyClicks(box.widget(), text);
 }
 
-inline void backspace(forms::TextBox& box) { QTest::keyClick(box.widget(), Qt::Key_Backspace); }
+inline void backspace(forms::TextBox& box) {
+    QTest::keyClick(box.widget(), Qt::Key_Backspace);
+}
 
 // Puts text into the box the way a paste does: one change of the text.
 inline void paste(forms::TextBox& box, const QString& text);

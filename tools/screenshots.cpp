@@ -23,7 +23,9 @@ void click(forms::Label& label) {
     QTest::mouseClick(label.widget(), Qt::LeftButton, {}, label.widget()->rect().center());
 }
 
-void type(forms::TextBox& box, const char* text) { QTest::keyClicks(box.widget(), text); }
+void type(forms::TextBox& box, const char* text) {
+    QTest::keyClicks(box.widget(), text);
+}
 
 }  // namespace
 
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
                            "form5_international"};
     for (int n = 2; n <= 5; ++n) {
         auto& current = program.oxfordWindow.exists() ? program.oxfordWindow.get()
-                        : program.dictionaryWindow(n - 1).get();
+                                                      : program.dictionaryWindow(n - 1).get();
         click(current.dictionaryButton(n));
         auto& window = program.dictionaryWindow(n).get();
         save(window, (std::string(names[n - 1]) + "_empty").c_str());
