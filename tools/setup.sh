@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-format git
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-dejavu-core

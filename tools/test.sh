@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both presets and runs the whole test suite
-# under both, on the offscreen platform; then the desktop stage, a few tests of
-# the program on a real X server of its own.
+# Installs what is missing, checks the sources' layout, builds both presets and
+# runs the whole test suite under both, on the offscreen platform; then the
+# desktop stage, a few tests of the program on a real X server of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-export QT_QPA_PLATFORM=offscreen
 status=0
+echo "== format"
+bash tools/check_format.sh || status=1
+export QT_QPA_PLATFORM=offscreen
 for preset in default asan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
