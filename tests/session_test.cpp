@@ -40,26 +40,6 @@ int expectedSearch(const dictionaries::Dictionary& d, const QString& text) {
     return -1;
 }
 
-// The controls of dictionary window n by their names, which differ between
-// windows for the Help button and the selection caption.
-struct DictionaryControls {
-    std::vector<QString> always;   // shown on the home screen and in the working state
-    std::vector<QString> working;  // shown in the working state only
-    QString title;                 // shown on the home screen only; Form1 alone has it
-};
-
-DictionaryControls dictionaryControls(int n) {
-    const QString help = n == 1 || n == 3 || n == 5 ? "Label7" : "Label16";
-    const QString selectionCaption = n == 1 || n == 5 ? "Label16" : "Label11";
-    DictionaryControls c;
-    c.always = {"Label1", "Label2", "Label3", "Label4", "Label5",
-                "Label6", help,     "Label8", "Label9", "Label10"};
-    c.working = {"Text1",   "List1",   "Text2",   "Text3",          "Label12",
-                 "Label13", "Label14", "Label15", selectionCaption, "Label17"};
-    if (n == 1) c.title = "Label11";
-    return c;
-}
-
 class Session {
 public:
     Session(shell::Program& program, std::uint32_t seed) : m_program(program), m_random(seed) {}
