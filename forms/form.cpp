@@ -82,12 +82,14 @@ void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {
 
 void Form::startWindowDrag() {
     if (m_dragButton != Qt::NoButton) return;  // a second button while moving
-    // The X11 window managers' move follows the left button only: handed a
-    // move by another button, they keep it after that button's release, and
-    // the window sticks to the pointer.
+    // Only on Wayland is the platform's move the one way to move a window. The
+    // X11 window managers' move is not used: it follows the left button only,
+    // and it misses a release that comes before it has taken the pointer (a
+    // quick click), so the window would stick to the pointer after the button
+    // is up. Our own move ends with the release of the button that began it.
     static const bool waylandOnly =
         QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (waylandOnly || m_pressButton == Qt::LeftButton) {
+    if (waylandOnly) {
         if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove()) {
             return;
         }

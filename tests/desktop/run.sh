@@ -386,6 +386,7 @@ case_button_drag left-drag 1 minimize
 case_button_drag right-drag 3 minimize
 case_click_then_move right-click-then-move 3
 case_click_then_move middle-click-then-move 2
+case_click_then_move left-click-then-move 1
 case_minimize
 case_close
 case_paste_without_selection
