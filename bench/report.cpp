@@ -55,7 +55,6 @@ struct StartRun {
     double milliseconds = 0;
     double cpuMilliseconds = 0;  // user and system, to the process's end
     double maxResidentMiB = 0;
-    bool picture = false;
 };
 
 std::optional<StartRun> startOnce(const QString& executable, const QStringList& arguments,
@@ -105,7 +104,6 @@ std::optional<StartRun> startOnce(const QString& executable, const QStringList& 
     std::optional<long long> stamp;
     for (const QString& line : QString::fromStdString(output).split('\n')) {
         if (line.startsWith("first-frame ")) stamp = line.mid(12).toLongLong();
-        if (line == "picture 1") run.picture = true;
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !stamp) {
         error = executable + " did not report its first frame:\n" + QString::fromStdString(output);
@@ -133,7 +131,6 @@ struct StartFigures {
     std::vector<double> milliseconds;
     std::vector<double> cpuMilliseconds;
     std::vector<double> maxResidentMiB;
-    bool picture = false;
 };
 
 // The three start-ups, run in turn, in an order that rotates so that none
@@ -160,7 +157,6 @@ bool measureStartUp(const Options& options, std::array<StartFigures, 3>& figures
             into.milliseconds.push_back(run->milliseconds);
             into.cpuMilliseconds.push_back(run->cpuMilliseconds);
             into.maxResidentMiB.push_back(run->maxResidentMiB);
-            into.picture = run->picture;
         }
     }
     return true;
@@ -362,11 +358,9 @@ int main(int argc, char* argv[]) {
          QString::number(startProgram, 'f', 1) + " ms", QString::number(startFloor, 'f', 1) + " ms",
          ratio(startProgram, startFloor),
          QString("median of %1 runs each (middle half: program %2, floor %3 ms); floor: "
-                 "one frameless 549x511 window, %4")
+                 "one frameless 549x511 window, background picture :/backgrounds/form1.jpg")
              .arg(options->runs)
-             .arg(spread(program), spread(floor))
-             .arg(floor.picture ? "background picture :/backgrounds/form1.jpg"
-                                : "plain fill (no background picture yet)")});
+             .arg(spread(program), spread(floor))});
     const double startText = quantile(textFloor.milliseconds, 0.5);
     lines.push_back({"   Start-up, beside a floor that also shows one line of text",
                      QString::number(startProgram, 'f', 1) + " ms",
