@@ -52,13 +52,11 @@ public:
 protected:
     // The window drag. Receives the button, the modifier keys and the pointer in
     // twips; reads none of them.
-    virtual void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                                QPointF twipsPosition);
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twipsPosition);
 
     // Moves the window while the pressed button is held, until its release:
-    // by the platform's own move where that follows the button (the left one
-    // on X11, any on Wayland, where only the platform can move a window), else
-    // by the window itself.
+    // on Wayland, where only the platform can move a window, by the platform's
+    // own move; elsewhere by the window itself.
     void startWindowDrag();
 
     void paintEvent(QPaintEvent* event) override;

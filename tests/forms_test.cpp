@@ -26,18 +26,18 @@ class TestForm : public forms::Form {
 public:
     explicit TestForm(bool draggable = true)
         : forms::Form({"Test", 6000, 4500, {}, {}, draggable}),
-          Label1(this, "Label1"),
-          List1(this, "List1"),
-          Text1(this, "Text1"),
-          Image1(this, "Image1") {
-        Label1.setGeometry({150, 150, 1500, 300});
-        Label1.setCaption("Button");
-        List1.setGeometry({150, 600, 2000, 2000});
-        Text1.setGeometry({3000, 600, 2000, 400});
-        Image1.setGeometry({3000, 1500, 1500, 1500});
-        Label1.Click = [this] { ++clicks; };
-        List1.Click = [this] { clickIndexes.push_back(List1.listIndex()); };
-        Text1.Change = [this] { ++changes; };
+          button(this, "Label1"),
+          list(this, "List1"),
+          box(this, "Text1"),
+          picture(this, "Image1") {
+        button.setGeometry({150, 150, 1500, 300});
+        button.setCaption("Button");
+        list.setGeometry({150, 600, 2000, 2000});
+        box.setGeometry({3000, 600, 2000, 400});
+        picture.setGeometry({3000, 1500, 1500, 1500});
+        button.Click = [this] { ++clicks; };
+        list.Click = [this] { clickIndexes.push_back(list.listIndex()); };
+        box.Change = [this] { ++changes; };
     }
 
     void Form_Load() override {
@@ -45,10 +45,10 @@ public:
         loadedBeforeAccess = true;
     }
 
-    forms::Label Label1;
-    forms::ListBox List1;
-    forms::TextBox Text1;
-    forms::Image Image1;
+    forms::Label button;
+    forms::ListBox list;
+    forms::TextBox box;
+    forms::Image picture;
     int loads = 0;
     bool loadedBeforeAccess = false;
     int clicks = 0;
@@ -80,7 +80,7 @@ struct SlotFixture : ::testing::Test {
 
 TEST_F(SlotFixture, TouchCreatesHiddenWithFormLoadRunFirst) {
     EXPECT_FALSE(slot.exists());
-    slot->List1.addItem("row");  // a touch of a control
+    slot->list.addItem("row");  // a touch of a control
     EXPECT_TRUE(slot.exists());
     EXPECT_EQ(slot->loads, 1);
     EXPECT_TRUE(slot->loadedBeforeAccess);
@@ -93,14 +93,14 @@ TEST_F(SlotFixture, TouchCreatesHiddenWithFormLoadRunFirst) {
 
 TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
     slot.show();
-    slot->List1.addItem("row");
-    slot->Text1.setText("typed");
+    slot->list.addItem("row");
+    slot->box.setText("typed");
     TestForm* first = slot.peek();
     first->unload();
     EXPECT_FALSE(slot.exists()) << "the slot empties at once";
     EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(slot->List1.listCount(), 0);
-    EXPECT_TRUE(slot->Text1.text().isEmpty());
+    EXPECT_EQ(slot->list.listCount(), 0);
+    EXPECT_TRUE(slot->box.text().isEmpty());
     EXPECT_EQ(created, 2);
     ui::settle();
     EXPECT_EQ(emptied, 0) << "a window exists again, so the program goes on";
@@ -109,14 +109,14 @@ TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
 TEST_F(SlotFixture, HandlerSurvivesUnloadingItsOwnWindow) {
     slot.show();
     int ranToEnd = 0;
-    slot->Label1.Click = [this, &ranToEnd] {
+    slot->button.Click = [this, &ranToEnd] {
         TestForm& self = *slot.peek();
         self.unload();
         // The object lives until the handler returns.
         self.clicks += 1;
         ranToEnd = self.clicks;
     };
-    ui::click(slot->Label1);
+    ui::click(slot->button);
     EXPECT_EQ(ranToEnd, 1);
     EXPECT_FALSE(slot.exists());
     ui::settle();
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowDragRule, HiddenControlsLetThePressThrough) {
     TestForm form;
-    form.List1.setVisible(false);
+    form.list.setVisible(false);
     form.show();
     const QPoint before = form.pos();
     ui::drag(&form, {70, 100}, {30, 30}, Qt::LeftButton);
@@ -204,12 +204,12 @@ TEST(FormFrame, FixedSizeFramelessAndMinimizable) {
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(form.windowTitle(), "Test");
-    form.List1.addItem("kept");
+    form.list.addItem("kept");
     form.minimize();
     EXPECT_TRUE(form.isMinimized());
     form.showForm();
     EXPECT_FALSE(form.isMinimized());
-    EXPECT_EQ(form.List1.listCount(), 1);
+    EXPECT_EQ(form.list.listCount(), 1);
 }
 
 // --- labels ---------------------------------------------------------------------
@@ -217,30 +217,30 @@ TEST(FormFrame, FixedSizeFramelessAndMinimizable) {
 TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
     TestForm form;
     form.show();
-    ui::click(form.Label1);
+    ui::click(form.button);
     EXPECT_EQ(form.clicks, 1);
-    ui::click(form.Label1, Qt::RightButton);
+    ui::click(form.button, Qt::RightButton);
     EXPECT_EQ(form.clicks, 1);
     // Pressed on the label but released outside it: no click.
-    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, ui::centreInWindow(form.Label1));
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, ui::centreInWindow(form.button));
     QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, {350, 250});
     EXPECT_EQ(form.clicks, 1);
-    form.Label1.setVisible(false);
+    form.button.setVisible(false);
     ui::clickAt(&form, {20, 15});
     EXPECT_EQ(form.clicks, 1) << "a hidden label takes nothing";
 }
 
 TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
     TestForm form;
-    form.Label1.setGeometry({150, 150, 1215, 495});
-    form.Label1.setStyle({{"Calibri", 9.75},
+    form.button.setGeometry({150, 150, 1215, 495});
+    form.button.setStyle({{"Calibri", 9.75},
                           false,
                           forms::kDarkRed,
                           forms::kHighlightText,
                           forms::Alignment::Centre});
-    form.Label1.setCaption("International Abbreviation");
+    form.button.setCaption("International Abbreviation");
     form.show();
-    auto* label = static_cast<QLabel*>(form.Label1.widget());
+    auto* label = static_cast<QLabel*>(form.button.widget());
     EXPECT_EQ(label->size(), QSize(81, 33));
     const int oneLine = label->fontMetrics().height();
     EXPECT_GE(label->heightForWidth(81), 2 * oneLine) << "two lines";
@@ -253,23 +253,23 @@ TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
 TEST(TextBoxControl, ChangeComesFromTheUserOnly) {
     TestForm form;
     form.show();
-    form.Text1.setText("set by the program");
+    form.box.setText("set by the program");
     EXPECT_EQ(form.changes, 0);
-    form.Text1.setText({});
-    ui::type(form.Text1, "ab");
+    form.box.setText({});
+    ui::type(form.box, "ab");
     EXPECT_EQ(form.changes, 2);
-    EXPECT_EQ(form.Text1.text(), "ab");
-    ui::backspace(form.Text1);
+    EXPECT_EQ(form.box.text(), "ab");
+    ui::backspace(form.box);
     EXPECT_EQ(form.changes, 3);
-    EXPECT_EQ(form.Text1.text(), "a");
+    EXPECT_EQ(form.box.text(), "a");
 }
 
 TEST(TextBoxControl, HasNoLengthLimit) {
     TestForm form;
     form.show();
     const QString big(200000, QLatin1Char('x'));
-    ui::paste(form.Text1, big);
-    EXPECT_EQ(form.Text1.text().size(), big.size());
+    ui::paste(form.box, big);
+    EXPECT_EQ(form.box.text().size(), big.size());
     EXPECT_EQ(form.changes, 1);
 }
 
@@ -280,7 +280,7 @@ struct ListFixture : ::testing::Test {
     void SetUp() override {
         for (const char* row : {"AA", "ABTA", "AC", "AC", "a/c", "MB, mb", "MB", "Hard Disk ",
                                 "Hard Disk Controller", "A&A"}) {
-            form.List1.addItem(row);
+            form.list.addItem(row);
         }
         form.show();
     }
@@ -294,7 +294,7 @@ struct FindCase {
 class FindString : public ListFixture, public ::testing::WithParamInterface<FindCase> {};
 
 TEST_P(FindString, FirstRowFromTheTopThatBeginsWithIt) {
-    EXPECT_EQ(form.List1.findString(QString::fromUtf8(GetParam().prefix)), GetParam().row);
+    EXPECT_EQ(form.list.findString(QString::fromUtf8(GetParam().prefix)), GetParam().row);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -309,32 +309,32 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"\xD7\x90", -1}));        // Hebrew letter
 
 TEST_F(ListFixture, EveryProgramSetRaisesClickAndAddingRaisesNone) {
-    form.List1.addItem("more");
+    form.list.addItem("more");
     EXPECT_TRUE(form.clickIndexes.empty());
-    form.List1.setListIndex(3);
-    form.List1.setListIndex(3);  // the same row again
-    form.List1.setListIndex(-1);
-    form.List1.setListIndex(-1);
-    form.List1.setListIndex(500);  // outside the rows: no selection
+    form.list.setListIndex(3);
+    form.list.setListIndex(3);  // the same row again
+    form.list.setListIndex(-1);
+    form.list.setListIndex(-1);
+    form.list.setListIndex(500);  // outside the rows: no selection
     EXPECT_EQ(form.clickIndexes, (std::vector<int>{3, 3, -1, -1, -1}));
-    EXPECT_EQ(form.List1.listIndex(), -1);
-    EXPECT_EQ(form.List1.text(), "");
+    EXPECT_EQ(form.list.listIndex(), -1);
+    EXPECT_EQ(form.list.text(), "");
 }
 
 TEST_F(ListFixture, UserClicksAndKeysRaiseOneClickPerChange) {
-    ui::clickRow(form.List1, 2);
+    ui::clickRow(form.list, 2);
     EXPECT_EQ(form.clickIndexes, (std::vector<int>{2}));
-    EXPECT_EQ(form.List1.text(), "AC");
-    ui::key(form.List1, Qt::Key_Down);
+    EXPECT_EQ(form.list.text(), "AC");
+    ui::key(form.list, Qt::Key_Down);
     EXPECT_EQ(form.clickIndexes, (std::vector<int>{2, 3}));
-    ui::clickRow(form.List1, 7);
-    EXPECT_EQ(form.List1.text(), "Hard Disk ") << "the row's text as added, blank included";
+    ui::clickRow(form.list, 7);
+    EXPECT_EQ(form.list.text(), "Hard Disk ") << "the row's text as added, blank included";
 }
 
 TEST_F(ListFixture, SearchSelectionIsScrolledIntoView) {
-    for (int i = 0; i < 200; ++i) form.List1.addItem(QString("row %1").arg(i));
-    form.List1.setListIndex(190);
-    auto* list = static_cast<QListWidget*>(form.List1.widget());
+    for (int i = 0; i < 200; ++i) form.list.addItem(QString("row %1").arg(i));
+    form.list.setListIndex(190);
+    auto* list = static_cast<QListWidget*>(form.list.widget());
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(190))));
 }
 

@@ -4,7 +4,7 @@
 # With --fix, formats the files instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files '*.cpp' '*.h' |
+mapfile -t files < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
     grep -v -E '^dictionaries/(oxford|computer|hardware|bangladesh|international)\.cpp$')
 if [[ ${1:-} == --fix ]]; then
     clang-format -i "${files[@]}"
