@@ -203,12 +203,12 @@ TimeFormat twentyFourHour(TimeFormat parts) {
     return tidy(parts);
 }
 
-// The widest text a format gives over a day: every hour, every digit in
-// each place of the minutes and seconds.
+// The widest text a format gives over a day: every hour, with minutes and
+// seconds alike, so that the widest two-digit value stands in both places.
 int widestText(const QLocale& locale, const QString& format, const QFontMetrics& metrics) {
     int widest = 0;
     for (int hour = 0; hour < 24; ++hour) {
-        for (int m : {0, 11, 22, 33, 44, 55, 6, 17, 28, 39}) {
+        for (int m = 0; m < 60; ++m) {
             widest = std::max(
                 widest, metrics.horizontalAdvance(locale.toString(QTime(hour, m, m), format)));
         }

@@ -1,6 +1,7 @@
 #include "shell/lock_window.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QWidget>
 
 #include "forms/clock.h"
@@ -33,14 +34,18 @@ LockWindow::LockWindow(Program& program)
 }
 
 QString LockWindow::timeText(const QTime& time) {
+    // Every lock window's time label is alike, so a locale's format is worked
+    // out once a run.
+    static QHash<QString, QString> formats;
     const QLocale locale;
-    if (m_timeFormat.isEmpty() || locale != m_timeLocale) {
+    const QString key = locale.bcp47Name();
+    auto format = formats.constFind(key);
+    if (format == formats.cend()) {
         const QWidget* label = timeLabel.widget();
-        m_timeLocale = locale;
-        m_timeFormat =
-            clockFormat(locale, QFontMetrics(label->font()), label->contentsRect().width());
+        format = formats.insert(
+            key, clockFormat(locale, QFontMetrics(label->font()), label->contentsRect().width()));
     }
-    return locale.toString(time, m_timeFormat);
+    return locale.toString(time, *format);
 }
 
 QString LockWindow::dateText(const QDate& date) {

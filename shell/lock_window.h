@@ -35,8 +35,6 @@ private:
     static QString dateText(const QDate& date);
 
     Program& m_program;
-    QLocale m_timeLocale;  // the locale m_timeFormat was chosen for
-    QString m_timeFormat;
 };
 
 }  // namespace shell
