@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTimer>
+#include <QTimerEvent>
 #include <vector>
 
 #include "dictionaries/dictionary.h"
@@ -50,6 +52,35 @@ TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));
+
+// Without a stopped clock the lock window runs on the system's: a Qt timer of
+// 100 ms, started with the window, whose tick reads the time of day and the
+// date. One tick is delivered by hand rather than waited for.
+TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
+    ui::click(program.oxfordWindow->lockLabel);
+    ui::settle();
+    LockWindow& lock = *program.lockWindow;
+    const auto timers = lock.findChildren<QTimer*>();
+    ASSERT_EQ(timers.size(), 1);
+    QTimer* timer = timers.front();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 100);
+    EXPECT_TRUE(lock.timeLabel.caption().isEmpty());
+
+    const QDate dayBefore = QDate::currentDate();
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
+    const QDate dayAfter = QDate::currentDate();
+
+    static const QRegularExpression hoursMinutesSeconds(
+        QStringLiteral("^\\D*\\d{1,2}\\D+\\d{2}\\D+\\d{2}\\D*$"));
+    EXPECT_TRUE(hoursMinutesSeconds.match(lock.timeLabel.caption()).hasMatch())
+        << qPrintable(lock.timeLabel.caption());
+    const QString date = lock.dateLabel.caption();
+    EXPECT_TRUE(date == QLocale().toString(dayBefore, QLocale::ShortFormat) ||
+                date == QLocale().toString(dayAfter, QLocale::ShortFormat))
+        << qPrintable(date);
+}
 
 // The program's clock stands still at a moment of the test's choosing and moves
 // only when the test moves it; the region is the test's too.
