@@ -18,6 +18,7 @@
 
 #include "bangla/bangla.h"
 #include "dictionaries/dictionary.h"
+#include "forms/clock.h"
 #include "forms/fonts.h"
 #include "shell/dictionary_layout.h"
 #include "shell/program.h"
@@ -28,6 +29,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using shell::DictionaryWindow;
+
+forms::SystemClock systemClock;
 
 double seconds(Clock::time_point start, Clock::time_point end) {
     return std::chrono::duration<double>(end - start).count();
@@ -123,10 +126,10 @@ std::optional<Clock::time_point> finish(PaintWatch& watch, bool throughFrame) {
 // A left click in the middle of a control, delivered through its window as the
 // platform delivers it, and nothing more: unlike QTest's click it does not run
 // the event loop afterwards, so the time taken is the handler's alone.
-void clickWithoutEventLoop(const forms::Control& control) {
+void clickWithoutEventLoop(const QWidget& control) {
     static int timestamp = 0;
     timestamp += 10'000;  // far apart: no two clicks make a double click
-    QWindow* window = ui::windowOf(control)->windowHandle();
+    QWindow* window = control.window()->windowHandle();
     const QPointF at = ui::centreInWindow(control);
     const QPointF global = window->mapToGlobal(at);
     qt_handleMouseEvent(window, at, global, Qt::LeftButton, Qt::LeftButton,
@@ -151,11 +154,11 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
     const int number = kOpenedDictionary;
     const int rows = dictionaries::dictionary(number).rowCount();
     for (auto _ : state) {
-        auto program = std::make_unique<shell::Program>();
+        auto program = std::make_unique<shell::Program>(systemClock);
         program->start();
         ui::settle();
         if (!again) QPixmapCache::clear();
-        forms::Label& button = program->oxfordWindow->dictionaryButton(number);
+        forms::Label& button = program->oxfordWindow()->dictionaryButton(number);
         PaintWatch painted([&program, number]() -> const QWidget* {
             return program->dictionaryWindow(number).peek();
         });
@@ -255,7 +258,7 @@ std::optional<Keystroke> worstKeystroke(const std::vector<QString>& texts, bool 
 
 // From the home screen to the working window of dictionary `number`.
 DictionaryWindow& openFromHome(shell::Program& program, int number) {
-    ui::click(program.oxfordWindow->dictionaryButton(number));
+    ui::click(program.oxfordWindow()->dictionaryButton(number));
     ui::settle();
     return program.dictionaryWindow(number).get();
 }
@@ -376,12 +379,11 @@ void keystrokeProgram(benchmark::State& state, bool findsLastRow, bool throughFr
         state.SkipWithError("no row fits this search");
         return;
     }
-    shell::Program program;
+    shell::Program program(systemClock);
     program.start();
     ui::settle();
     DictionaryWindow& window = openFromHome(program, number);
-    const SearchTarget target{window.searchBox.widget(),
-                              [&window] { return window.searchBox.text(); },
+    const SearchTarget target{(&window.searchBox), [&window] { return window.searchBox.text(); },
                               [&window] { return int{window.abbreviationList.listIndex()}; },
                               [&window] { return window.selectedBox.text(); }};
     const QString expected = keystroke->row < 0 ? QString() : texts[keystroke->row];

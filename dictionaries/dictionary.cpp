@@ -39,10 +39,13 @@ QString Dictionary::abbreviation(int row) const {
     return fromUtf8(rows[static_cast<std::size_t>(row)].abbreviation);
 }
 
+std::size_t dictionaryIndex(int number) {
+    if (number < 1 || number > kDictionaryCount) qFatal("there is no dictionary %d", number);
+    return static_cast<std::size_t>(number - 1);
+}
+
 const Dictionary& dictionary(int number) {
-    static constexpr Dictionary none([] { return std::span<const Row>{}; });
-    if (number < 1 || number > kDictionaryCount) return none;
-    return kDictionaries[static_cast<std::size_t>(number - 1)];
+    return kDictionaries[dictionaryIndex(number)];
 }
 
 }  // namespace dictionaries

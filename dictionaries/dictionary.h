@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -32,9 +33,16 @@ private:
     Rows m_rows;
 };
 
-// 1 Oxford, 2 Computer, 3 Hardware, 4 Bangladesh, 5 International.
-const Dictionary& dictionary(int number);
-
+// Dictionaries are numbered 1 Oxford, 2 Computer, 3 Hardware, 4 Bangladesh and
+// 5 International: the digit of each one's window and buttons.
 inline constexpr int kDictionaryCount = 5;
+
+// The place of dictionary `number` in a table by dictionary number. Every such
+// table is read through this, so that a number outside 1 to kDictionaryCount,
+// which no window and no button has, stops the program here with a message
+// instead of reading beside a table.
+std::size_t dictionaryIndex(int number);
+
+const Dictionary& dictionary(int number);
 
 }  // namespace dictionaries

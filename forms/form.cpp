@@ -5,12 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
-#include "forms/control.h"
 #include "forms/pictures.h"
+#include "forms/timer.h"
 #include "forms/twips.h"
 
 namespace forms {
@@ -54,7 +54,7 @@ void Form::unload() {
     // events already queued for it go nowhere, as they would for a destroyed
     // window.
     setEnabled(false);
-    for (QTimer* timer : findChildren<QTimer*>()) timer->stop();
+    for (Timer* timer : findChildren<Timer*>()) timer->stop();
     if (auto release = std::exchange(m_release, nullptr)) release();
     deleteLater();
 }
@@ -63,24 +63,21 @@ void Form::minimize() {
     setWindowState(windowState() | Qt::WindowMinimized);
 }
 
-void Form::applyTabOrder(const std::vector<Control*>& controls) {
-    std::vector<Control*> focusable;
-    for (Control* c : controls) {
-        if (c->tabIndex() >= 0 && c->widget()->focusPolicy() != Qt::NoFocus) focusable.push_back(c);
+void Form::chainTabOrder(std::initializer_list<TabStop> stops) {
+    std::vector<TabStop> focusable;
+    for (const TabStop& stop : stops) {
+        if (stop.index >= 0 && stop.control->focusPolicy() != Qt::NoFocus) {
+            focusable.push_back(stop);
+        }
     }
-    std::stable_sort(focusable.begin(), focusable.end(), [](const Control* a, const Control* b) {
-        return a->tabIndex() < b->tabIndex();
-    });
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const TabStop& a, const TabStop& b) { return a.index < b.index; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+        QWidget::setTabOrder(focusable[i - 1].control, focusable[i].control);
     }
 }
 
-void Form::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {
-    startWindowDrag();
-}
-
-void Form::startWindowDrag() {
+void Form::startWindowDrag(Qt::MouseButton button, QPointF globalPosition) {
     if (m_dragButton != Qt::NoButton) return;  // a second button while moving
     // Only on Wayland is the platform's move the one way to move a window. The
     // X11 window managers' move is not used: it follows the left button only,
@@ -94,8 +91,8 @@ void Form::startWindowDrag() {
             return;
         }
     }
-    m_dragButton = m_pressButton;
-    m_dragStartGlobal = m_pressGlobal;
+    m_dragButton = button;
+    m_dragStartGlobal = globalPosition;
     m_dragStartPos = pos();
     grabMouse();
 }
@@ -114,11 +111,7 @@ void Form::paintEvent(QPaintEvent*) {
 
 void Form::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (!m_frame.draggable) return;
-    m_pressGlobal = event->globalPosition();
-    m_pressButton = event->button();
-    const QPointF at = event->position() * kTwipsPerPixel;
-    Form_MouseDown(event->button(), event->modifiers(), at);
+    if (m_frame.draggable) startWindowDrag(event->button(), event->globalPosition());
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {

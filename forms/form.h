@@ -4,11 +4,9 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
-#include <vector>
+#include <initializer_list>
 
 namespace forms {
-
-class Control;
 
 // The fixed frame of a window.
 struct FormFrame {
@@ -17,28 +15,33 @@ struct FormFrame {
     int heightTwips = 0;
     QString picture;  // background, drawn unscaled from the top left
     QString icon;
-    bool draggable = true;  // a press on the background moves the window
+    bool draggable = true;  // a press of any button on the background moves the window
+};
+
+// A control's place in its window's tab order.
+struct TabStop {
+    QWidget* control;
+    int index;
 };
 
 // A frameless, fixed-size top-level window with a background picture, placed
 // in the middle of the screen when it is created. Exists at most once, through
 // its FormSlot; unload() ends it.
 class Form : public QWidget {
+    Q_OBJECT
+
 public:
     explicit Form(const FormFrame& frame);
     ~Form() override;
-
-    // Runs once, right after creation, before the access that created it.
-    virtual void Form_Load() {}
 
     // Puts the window on the screen (restoring it when minimized, and raising
     // it); creation alone does not.
     void showForm();
 
-    // Hides the window and empties its slot at once, so that the next touch
-    // builds a fresh window. The object itself goes only after the running
-    // handler has returned, so a handler may unload its own window and run on,
-    // as long as it touches nothing of that window afterwards.
+    // Hides the window, stops its timers and empties its slot at once, so that
+    // the next touch builds a fresh window. The object itself goes only after
+    // the running handler has returned, so a handler may unload its own window
+    // and run on, as long as it touches nothing of that window afterwards.
     void unload();
     bool unloaded() const { return m_unloaded; }
 
@@ -46,18 +49,13 @@ public:
 
     const FormFrame& frame() const { return m_frame; }
 
-    // Chains the focusable controls into the tab order by their tab index.
-    void applyTabOrder(const std::vector<Control*>& controls);
-
 protected:
-    // The window drag. Receives the button, the modifier keys and the pointer in
-    // twips; reads none of them.
-    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twipsPosition);
+    // The window's load step: runs once, right after the window is created and
+    // before the access that created it takes effect.
+    virtual void load() {}
 
-    // Moves the window while the pressed button is held, until its release:
-    // on Wayland, where only the platform can move a window, by the platform's
-    // own move; elsewhere by the window itself.
-    void startWindowDrag();
+    // Chains the controls that take the focus into the tab order, by index.
+    static void chainTabOrder(std::initializer_list<TabStop> stops);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -66,18 +64,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    template <class T>
+    friend class FormSlot;
     friend class FormSlotBase;
     friend class FormSet;
+
+    // Moves the window while the pressed button is held, until its release:
+    // on Wayland, where only the platform can move a window, by the platform's
+    // own move; elsewhere by the window itself.
+    void startWindowDrag(Qt::MouseButton button, QPointF globalPosition);
+    void endOwnDrag();
 
     FormFrame m_frame;
     QPixmap m_picture;
     std::function<void()> m_release;  // empties the slot
     bool m_unloaded = false;
 
-    void endOwnDrag();
-
-    QPointF m_pressGlobal;
-    Qt::MouseButton m_pressButton = Qt::NoButton;
     Qt::MouseButton m_dragButton = Qt::NoButton;  // none: no move of our own runs
     QPointF m_dragStartGlobal;
     QPoint m_dragStartPos;

@@ -1,12 +1,9 @@
 #include "forms/form_slot.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
 
 namespace forms {
-
-FormSet::FormSet() : m_context(std::make_unique<QObject>()) {}
 
 FormSet::~FormSet() = default;
 
@@ -31,11 +28,13 @@ void FormSet::remove(FormSlotBase* slot) {
 void FormSet::formUnloaded() {
     if (m_checkQueued) return;
     m_checkQueued = true;
+    // Queued, so that a handler that unloads one window and shows another
+    // leaves the program running.
     QMetaObject::invokeMethod(
-        m_context.get(),
+        this,
         [this] {
             m_checkQueued = false;
-            if (!anyExists() && onEmpty) onEmpty();
+            if (!anyExists()) emit emptied();
         },
         Qt::QueuedConnection);
 }

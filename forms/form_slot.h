@@ -11,22 +11,22 @@ namespace forms {
 
 class FormSlotBase;
 
-// The windows of one program run. The program ends when no window exists any
+// The windows of one program run. It emits emptied() when no window exists any
 // more once the running handler has returned.
-class FormSet {
+class FormSet : public QObject {
+    Q_OBJECT
+
 public:
-    FormSet();
-    ~FormSet();
-    FormSet(const FormSet&) = delete;
-    FormSet& operator=(const FormSet&) = delete;
+    FormSet() = default;
+    ~FormSet() override;
 
     bool anyExists() const;
 
     // Destroys every window at once, without unloading them one by one.
     void discardAll();
 
-    // Called when the last window has gone.
-    std::function<void()> onEmpty;
+signals:
+    void emptied();
 
 private:
     friend class FormSlotBase;
@@ -35,7 +35,6 @@ private:
     void formUnloaded();
 
     std::vector<FormSlotBase*> m_slots;
-    std::unique_ptr<QObject> m_context;  // queued checks die with the set
     bool m_checkQueued = false;
 };
 
@@ -62,7 +61,7 @@ private:
 };
 
 // The single instance of one window. Any touch through it creates the window
-// first if it does not exist, running its Form_Load before the touch takes
+// first if it does not exist, running its load step before the touch takes
 // effect. Creation does not show the window.
 template <class T>
 class FormSlot : public FormSlotBase {
@@ -75,7 +74,7 @@ public:
         if (m_form == nullptr) {
             T* form = m_factory().release();
             adopt(form);
-            form->Form_Load();
+            static_cast<Form*>(form)->load();
         }
         return static_cast<T&>(*m_form);
     }

@@ -1,36 +1,36 @@
 #include "forms/image.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 
 #include "forms/pictures.h"
 
 namespace forms {
 
-namespace {
-
-class ImageWidget : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
-};
-
-}  // namespace
-
-Image::Image(QWidget* parent, const QString& name) : Control(new ImageWidget(parent), name) {
-    auto* label = static_cast<QLabel*>(widget());
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setScaledContents(false);
+Image::Image(QWidget* parent, const QString& name) : QLabel(parent) {
+    setObjectName(name);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
+    setScaledContents(false);
 }
 
 void Image::setPicture(const QString& resource) {
-    static_cast<QLabel*>(widget())->setPixmap(picture(resource));
+    setPixmap(forms::picture(resource));
+}
+
+void Image::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void Image::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void Image::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 }  // namespace forms

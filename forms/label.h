@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
+#include <QLabel>
 
 #include "forms/colours.h"
-#include "forms/control.h"
 #include "forms/fonts.h"
 
 namespace forms {
@@ -19,31 +18,33 @@ struct LabelStyle {
     Alignment alignment = Alignment::Left;
 };
 
-// A caption in a fixed rectangle. It wraps its caption at word boundaries
-// inside that rectangle and never resizes. It takes every press inside the
-// rectangle for itself (so a press on a label never reaches its window), never
-// takes the keyboard focus, and raises Click for a left-button click.
-class Label : public Control {
+// A caption in a fixed rectangle, and the program's buttons. It wraps its
+// caption at word boundaries inside that rectangle and never resizes. It
+// takes every press inside the rectangle for itself (so a press on a label
+// never reaches its window), never takes the keyboard focus, and emits
+// clicked() for a left-button press and release inside it.
+class Label : public QLabel {
+    Q_OBJECT
+
 public:
     Label(QWidget* parent, const QString& name);
 
-    // The label around a widget, or none when the widget is not a label's.
-    static const Label* of(const QWidget* widget);
-
-    void setCaption(const QString& caption);
-    QString caption() const;
-    void setToolTip(const QString& tip);
-    QString toolTip() const;
     void setStyle(const LabelStyle& style);
     // The look as the layout stored it; system colours stay unresolved here.
     const LabelStyle& style() const { return m_style; }
 
-    std::function<void()> Click;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void raiseClick();
-
     LabelStyle m_style;
+    bool m_pressed = false;
 };
 
 }  // namespace forms

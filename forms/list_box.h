@@ -1,28 +1,33 @@
 #pragma once
 
-#include <QStringList>
+#include <QListView>
 #include <QStringView>
 #include <cstdint>
-#include <functional>
-#include <vector>
 
-#include "forms/control.h"
 #include "forms/fonts.h"
-
-class QListWidget;
 
 namespace forms {
 
+class ListRows;
+
 // A single-column list with single selection that keeps its rows in the order
-// they were added. It raises Click on every change of its selection, by mouse,
-// by keys, or by the program setting listIndex (then also when the row is the
-// one already selected); adding rows raises nothing.
-class ListBox : public Control {
+// they were added. It emits selectionSet() on every change of its selection,
+// by mouse, by keys, or by the program setting listIndex (then also when the
+// row is the one already selected); adding rows emits nothing.
+//
+// The user moves the selection and never clears it: a left click on a row
+// selects it, Ctrl or not; keys that move the current row select the row they
+// reach; Space selects and clears nothing; the right and middle buttons leave
+// both the selection and the current row alone.
+class ListBox : public QListView {
+    Q_OBJECT
+
 public:
     ListBox(QWidget* parent, const QString& name);
 
     void addItem(const QString& text);
-    int listCount() const { return static_cast<int>(m_rows.size()); }
+    int listCount() const;
+    // The text of a row; empty for a number outside the rows.
     QString list(int row) const;
 
     // The selected row, -1 for none.
@@ -40,16 +45,26 @@ public:
     // can hold, and an empty prefix matches nothing.
     int findString(QStringView prefix) const;
 
-    void setFont(const FontRequest& font);
+    // Sets the font as a layout asks for it; Qt may draw a stand-in family.
+    void setRequestedFont(const FontRequest& font);
+    const FontRequest& requestedFont() const { return m_requestedFont; }
 
-    std::function<void()> Click;
+signals:
+    void selectionSet();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void selectionMoved();
-    void raiseClick();
+    void emitSelectionSet();
 
-    QListWidget* m_list;
-    std::vector<QString> m_rows;
+    ListRows* m_rows;  // the model, owned as a Qt child
+    FontRequest m_requestedFont;
     std::int16_t m_reported = -1;
     bool m_settingIndex = false;
 };

@@ -1,47 +1,73 @@
 #pragma once
 
-#include <functional>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
-#include "forms/control.h"
 #include "forms/fonts.h"
-
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace forms {
 
-enum class ScrollBars { None, Horizontal, Vertical };
+// A single-line text box, without a limit on the length of its text. The
+// user's changes are QLineEdit's textEdited(); text the program sets emits
+// nothing.
+class TextBox : public QLineEdit {
+    Q_OBJECT
 
-// An editable text box, single-line or multi-line. It raises Change on every
-// change of its text that the user makes; text the program sets raises nothing.
-//
-// A box whose font is a legacy 8-bit Bengali font that is not installed keeps
-// its text exactly as the program set it, and shows it converted to Unicode
-// Bengali in a Unicode Bengali font; what the user types there becomes the
-// text converted back to the layout.
-class TextBox : public Control {
 public:
-    TextBox(QWidget* parent, const QString& name, bool multiLine = false,
-            ScrollBars scrollBars = ScrollBars::None);
+    TextBox(QWidget* parent, const QString& name);
+
+    // QLineEdit's, but shown from its start, as a box the program fills is
+    // read; Qt's own leaves the cursor at the end and the end in view.
+    void setText(const QString& text);
+
+    // Sets the font as a layout asks for it; Qt may draw a stand-in family.
+    void setRequestedFont(const FontRequest& font);
+    const FontRequest& requestedFont() const { return m_requestedFont; }
+
+private:
+    FontRequest m_requestedFont;
+};
+
+enum class ScrollBars { Horizontal, Vertical };
+
+// A multi-line text box with one scroll bar: horizontal, and then its lines
+// run on to the right, or vertical, and then they wrap at the box's width. It
+// emits textEdited() on every change of its text that the user makes; text the
+// program sets emits nothing. A paste takes the text of what is pasted and
+// nothing else.
+//
+// Where its font is a legacy 8-bit Bengali font that is not installed, the box
+// keeps its text exactly as the program set it, and shows it converted to
+// Unicode Bengali in a Unicode Bengali font; what the user types there becomes
+// the text converted back to the layout.
+class MultiLineTextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    MultiLineTextBox(QWidget* parent, const QString& name, ScrollBars scrollBars);
 
     void setText(const QString& text);
     QString text() const { return m_text; }
 
-    // What the box shows, which differs from text() only for a converted font.
-    QString displayedText() const;
-
-    void setFont(const FontRequest& font);
+    void setRequestedFont(const FontRequest& font);
+    const FontRequest& requestedFont() const { return m_requestedFont; }
+    // Whether what the box shows is its text converted to Unicode Bengali.
     bool convertsForDisplay() const { return m_legacyBengali; }
 
-    std::function<void()> Change;
+signals:
+    void textEdited();
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void display(const QString& text);
     void userEdited();
-    void setDisplayed(const QString& shown);
 
-    QLineEdit* m_line = nullptr;
-    QPlainTextEdit* m_multi = nullptr;
     QString m_text;
+    FontRequest m_requestedFont;
     bool m_legacyBengali = false;
     bool m_settingText = false;
 };

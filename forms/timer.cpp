@@ -1,59 +1,39 @@
 #include "forms/timer.h"
 
-#include <algorithm>
+#include <QTimer>
 
-#include "forms/form.h"
+#include "forms/clock.h"
 
 namespace forms {
 
-Timer::Timer(QObject* parent, int intervalMs, bool enabled)
-    : m_parent(parent), m_interval(intervalMs), m_clock(ManualClock::current()) {
-    if (m_clock != nullptr) {
-        m_clock->add(this);
-        setEnabled(enabled);
-        return;
+namespace {
+
+// A timer on the system's clock: Qt's own.
+class SystemTimer final : public Timer {
+public:
+    SystemTimer(QObject* parent, int intervalMs) : Timer(parent), m_timer(this) {
+        m_timer.setInterval(intervalMs);
+        m_timer.setTimerType(Qt::CoarseTimer);
+        connect(&m_timer, &QTimer::timeout, this, &Timer::ticked);
     }
-    m_timer = new QTimer(parent);
-    m_timer->setInterval(intervalMs);
-    m_timer->setTimerType(Qt::CoarseTimer);
-    QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] { raiseTick(); });
-    if (enabled) m_timer->start();
+
+    int interval() const override { return m_timer.interval(); }
+    bool isActive() const override { return m_timer.isActive(); }
+    void start() override { m_timer.start(); }
+    void stop() override { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+};
+
+}  // namespace
+
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
 }
 
-Timer::~Timer() {
-    if (m_clock != nullptr) m_clock->remove(this);
-    delete m_timer;
-}
-
-void Timer::raiseTick() {
-    // Copy first: a handler may unload the window that owns this timer.
-    if (auto handler = Tick) handler();
-}
-
-int Timer::interval() const {
-    return m_interval;
-}
-
-bool Timer::enabled() const {
-    if (m_timer != nullptr) return m_timer->isActive();
-    if (m_clock == nullptr || m_parent == nullptr) return false;
-    // The window stops its system timers when it is unloaded; this one it
-    // cannot see, so it asks.
-    const auto* form = dynamic_cast<const Form*>(m_parent.data());
-    return m_enabled && (form == nullptr || !form->unloaded());
-}
-
-void Timer::setEnabled(bool enabled) {
-    if (m_timer != nullptr) {
-        if (enabled) {
-            m_timer->start();
-        } else {
-            m_timer->stop();
-        }
-        return;
-    }
-    m_enabled = enabled;
-    if (enabled && m_clock != nullptr) m_due = m_clock->elapsed() + std::max(m_interval, 1);
+Timer* SystemClock::makeTimer(QObject* parent, int intervalMs) {
+    return new SystemTimer(parent, intervalMs);
 }
 
 }  // namespace forms

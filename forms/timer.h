@@ -1,41 +1,28 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
-#include <QTimer>
-#include <functional>
-
-#include "forms/clock.h"
 
 namespace forms {
 
-// A periodic timer of a window; it goes with its window, and a window that is
-// unloaded gets no more ticks. It runs on the system's clock, or on the
-// ManualClock that existed when it was made.
-class Timer {
+// A periodic timer of a window, made by a Clock and owned by the window as a
+// Qt child. It emits ticked() every interval while it is active; a window that
+// is unloaded stops its timers.
+class Timer : public QObject {
+    Q_OBJECT
+
 public:
-    Timer(QObject* parent, int intervalMs, bool enabled = true);
-    ~Timer();
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
+    virtual int interval() const = 0;
+    virtual bool isActive() const = 0;
 
-    int interval() const;
-    bool enabled() const;
-    // Enabling starts a new interval from now.
-    void setEnabled(bool enabled);
+    // Starts, or starts again: the next tick comes one full interval from now.
+    virtual void start() = 0;
+    virtual void stop() = 0;
 
-    std::function<void()> Tick;
+signals:
+    void ticked();
 
-private:
-    friend class ManualClock;
-    void raiseTick();
-
-    QPointer<QObject> m_parent;  // its window
-    int m_interval;
-    QPointer<QTimer> m_timer;        // on the system's clock: owned by its window, as a Qt child
-    ManualClock* m_clock = nullptr;  // otherwise this one drives it
-    bool m_enabled = false;
-    qint64 m_due = 0;  // on m_clock's elapsed time
+protected:
+    explicit Timer(QObject* parent) : QObject(parent) {}
 };
 
 }  // namespace forms

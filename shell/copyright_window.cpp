@@ -5,9 +5,33 @@
 
 namespace shell {
 
+namespace {
+
+// Left, top, width, height (twips) and tab index of every control.
+constexpr struct {
+    InfoFrame frame;
+    Place copyrightLine, englishPicture, chinesePicture, bengaliPicture, languageCaption,
+        englishButton, chineseButton, bengaliButton;
+} kLayout{
+    .frame = {.caption = "Copyright",
+              .picture = ":/backgrounds/form8.jpg",
+              .icon = kIconC,
+              .closeLabel = {4120, 80, 375, 255},
+              .minimizeLabel = {3770, 40, 255, 330}},
+    .copyrightLine = {720, 840, 2895, 375},
+    .englishPicture = {360, 1680, 3690, 1635},
+    .chinesePicture = {360, 1680, 3690, 1635},
+    .bengaliPicture = {480, 1680, 3690, 1635},
+    .languageCaption = {480, 3840, 975, 255},
+    .englishButton = {480, 4200, 975, 255},
+    .chineseButton = {1800, 4200, 855, 255},
+    .bengaliButton = {3000, 4200, 855, 255},
+};
+
+}  // namespace
+
 CopyrightWindow::CopyrightWindow(Program& program)
-    : InfoWindow(program, "Copyright", ":/backgrounds/form8.jpg", kIconC, {4120, 80, 375, 255},
-                 {3770, 40, 255, 330}),
+    : InfoWindow(program, kLayout.frame),
       copyrightLine(this, "Label1"),
       englishPicture(this, "Image1"),
       chinesePicture(this, "Image2"),
@@ -17,35 +41,35 @@ CopyrightWindow::CopyrightWindow(Program& program)
       chineseButton(this, "Label4"),
       bengaliButton(this, "Label5") {
     setObjectName("Form8");
-    copyrightLine.setGeometry({720, 840, 2895, 375});
-    copyrightLine.setCaption(texts::kCopyrightLine);
+    place(copyrightLine, kLayout.copyrightLine);
+    place(englishPicture, kLayout.englishPicture);
+    place(chinesePicture, kLayout.chinesePicture);
+    place(bengaliPicture, kLayout.bengaliPicture);
+    place(languageCaption, kLayout.languageCaption);
+    place(englishButton, kLayout.englishButton);
+    place(chineseButton, kLayout.chineseButton);
+    place(bengaliButton, kLayout.bengaliButton);
+
+    copyrightLine.setText(texts::kCopyrightLine);
     copyrightLine.setStyle(plainText(12, forms::Alignment::Centre));
-
-    englishPicture.setGeometry({360, 1680, 3690, 1635});
     englishPicture.setPicture(":/copyright/english.jpg");
-    chinesePicture.setGeometry({360, 1680, 3690, 1635});
     chinesePicture.setPicture(":/copyright/chinese.jpg");
-    bengaliPicture.setGeometry({480, 1680, 3690, 1635});
     bengaliPicture.setPicture(":/copyright/bengali.jpg");
-
-    languageCaption.setGeometry({480, 3840, 975, 255});
-    languageCaption.setCaption("Language");
+    languageCaption.setText("Language");
     languageCaption.setStyle(plainText(9.75));
-    englishButton.setGeometry({480, 4200, 975, 255});
-    englishButton.setCaption("English");
-    chineseButton.setGeometry({1800, 4200, 855, 255});
-    chineseButton.setCaption("Chinese");
-    bengaliButton.setGeometry({3000, 4200, 855, 255});
-    bengaliButton.setCaption("Bengali");
-    for (forms::Label* button : {&englishButton, &chineseButton, &bengaliButton})
+    englishButton.setText("English");
+    chineseButton.setText("Chinese");
+    bengaliButton.setText("Bengali");
+    for (forms::Label* button : {&englishButton, &chineseButton, &bengaliButton}) {
         button->setStyle(redButton(9.75));
+    }
 
-    englishButton.Click = [this] { showPicture(kEnglish); };
-    chineseButton.Click = [this] { showPicture(kChinese); };
-    bengaliButton.Click = [this] { showPicture(kBengali); };
+    connect(&englishButton, &forms::Label::clicked, this, [this] { showPicture(kEnglish); });
+    connect(&chineseButton, &forms::Label::clicked, this, [this] { showPicture(kChinese); });
+    connect(&bengaliButton, &forms::Label::clicked, this, [this] { showPicture(kBengali); });
 }
 
-void CopyrightWindow::Form_Load() {
+void CopyrightWindow::load() {
     showPicture(kEnglish);
 }
 

@@ -7,10 +7,10 @@ namespace shell {
 
 // The copyright notice, as a picture in one of three languages.
 class CopyrightWindow : public InfoWindow {
+    Q_OBJECT
+
 public:
     explicit CopyrightWindow(Program& program);
-
-    void Form_Load() override;
 
     forms::Label copyrightLine;
     forms::Image englishPicture;
@@ -20,6 +20,9 @@ public:
     forms::Label englishButton;
     forms::Label chineseButton;
     forms::Label bengaliButton;
+
+protected:
+    void load() override;
 
 private:
     enum Language { kEnglish, kChinese, kBengali };

@@ -2,21 +2,15 @@
 
 #include <array>
 
-#include "forms/twips.h"
+#include "dictionaries/dictionary.h"
+#include "shell/place.h"
 
 namespace shell {
 
-// Where a control stands, in twips from the client area's top left, and its
-// place in the tab order (-1 for none).
-struct Place {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int tab = -1;
-
-    forms::TwipsRect rect() const { return {left, top, width, height}; }
-};
+// The Oxford window is also the home screen: the program opens on it, with
+// the title label and without its working controls, and "Unlock" returns to
+// it.
+inline constexpr int kHomeScreen = 1;
 
 // Everything that differs between the five dictionary windows.
 struct DictionaryLayout {
@@ -30,20 +24,19 @@ struct DictionaryLayout {
     const char* helpButtonName = "";        // "Label7" or "Label16"
     const char* selectionCaptionName = "";  // "Label16" or "Label11"
     const char* selectionCaptionText = "";
-    bool hasTitleLabel = false;  // the home screen's title: Oxford only
 
     bool elaborationWraps = false;  // wrapped with a vertical scroll bar, else one line
     const char* elaborationFont = "";
     double elaborationPoints = 0;
 
-    // By dictionary number 1 to 5.
-    std::array<Place, 5> dictionaryButtons = {};
+    // By dictionary number.
+    std::array<Place, dictionaries::kDictionaryCount> dictionaryButtons = {};
     Place changeHeading = {};
     Place helpButton = {};
     Place closeLabel = {};
     Place minimizeLabel = {};
     Place lockLabel = {};
-    Place titleLabel = {};
+    Place titleLabel = {};  // the home screen's only
     Place searchCaption = {};
     Place abbreviationCaption = {};
     Place elaborationCaption = {};

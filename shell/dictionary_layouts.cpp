@@ -5,7 +5,7 @@ namespace shell {
 namespace {
 
 // Left, top, width, height (twips) and tab index of every control, by role.
-constexpr std::array<DictionaryLayout, 5> kLayouts{{
+constexpr std::array<DictionaryLayout, dictionaries::kDictionaryCount> kLayouts{{
     {
         .number = 1,
         .caption = "Orvanta Abbreviation Dictionary",
@@ -15,7 +15,6 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
         .helpButtonName = "Label7",
         .selectionCaptionName = "Label16",
         .selectionCaptionText = "You selected: Oxford Abbreviation Dictionary",
-        .hasTitleLabel = true,
         .elaborationWraps = false,
         .elaborationFont = "Calibri",
         .elaborationPoints = 12,
@@ -52,7 +51,6 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
         .helpButtonName = "Label16",
         .selectionCaptionName = "Label11",
         .selectionCaptionText = "You selected: Orvanta Computer Abbreviation Dictionary",
-        .hasTitleLabel = false,
         .elaborationWraps = false,
         .elaborationFont = "Calibri",
         .elaborationPoints = 12,
@@ -88,7 +86,6 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
         .helpButtonName = "Label7",
         .selectionCaptionName = "Label11",
         .selectionCaptionText = "You selected: Orvanta Hardware Abbreviation Dictionary",
-        .hasTitleLabel = false,
         .elaborationWraps = true,
         .elaborationFont = "SutonnyMJ",
         .elaborationPoints = 14.25,
@@ -124,7 +121,6 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
         .helpButtonName = "Label16",
         .selectionCaptionName = "Label11",
         .selectionCaptionText = "You selected: Bangladesh Abbreviation Dictionary",
-        .hasTitleLabel = false,
         .elaborationWraps = false,
         .elaborationFont = "Calibri",
         .elaborationPoints = 12,
@@ -160,7 +156,6 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
         .helpButtonName = "Label7",
         .selectionCaptionName = "Label16",
         .selectionCaptionText = "You selected: International Abbreviation Dictionary",
-        .hasTitleLabel = false,
         .elaborationWraps = false,
         .elaborationFont = "Calibri",
         .elaborationPoints = 12,
@@ -192,8 +187,7 @@ constexpr std::array<DictionaryLayout, 5> kLayouts{{
 }  // namespace
 
 const DictionaryLayout& dictionaryLayout(int number) {
-    if (number < 1 || number > 5) number = 1;
-    return kLayouts[static_cast<std::size_t>(number - 1)];
+    return kLayouts[dictionaries::dictionaryIndex(number)];
 }
 
 }  // namespace shell

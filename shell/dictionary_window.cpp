@@ -1,5 +1,7 @@
 #include "shell/dictionary_window.h"
 
+#include <utility>
+
 #include "shell/program.h"
 #include "shell/styles.h"
 
@@ -7,35 +9,37 @@ namespace shell {
 
 namespace {
 
+using dictionaries::kDictionaryCount;
+
 forms::FormFrame frameOf(const DictionaryLayout& layout) {
     return {layout.caption, layout.clientWidth, layout.clientHeight, layout.picture, kIconA, true};
 }
 
-constexpr const char* kButtonCaptions[5] = {
+// By dictionary number.
+constexpr std::array<const char*, kDictionaryCount> kButtonCaptions = {
     "Oxford Abbreviation",     "Computer Abbreviation",      "Hardware Abbreviation",
     "Bangladesh Abbreviation", "International Abbreviation",
 };
 
-void place(forms::Control& control, const Place& at) {
-    control.setGeometry(at.rect());
-    control.setTabIndex(at.tab);
+template <std::size_t... I>
+std::array<forms::Label, sizeof...(I)> makeDictionaryButtons(QWidget* window,
+                                                             std::index_sequence<I...>) {
+    return {forms::Label(window, QStringLiteral("Label%1").arg(I + 1))...};
 }
 
 }  // namespace
 
 DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& layout)
     : forms::Form(frameOf(layout)),
-      oxfordButton(this, "Label1"),
-      computerButton(this, "Label2"),
-      hardwareButton(this, "Label3"),
-      bangladeshButton(this, "Label4"),
-      internationalButton(this, "Label5"),
+      m_dictionaryButtons(
+          makeDictionaryButtons(this, std::make_index_sequence<kDictionaryCount>())),
       changeHeading(this, "Label6"),
       helpButton(this, layout.helpButtonName),
       closeLabel(this, "Label8"),
       minimizeLabel(this, "Label9"),
       lockLabel(this, "Label10"),
-      titleLabel(layout.hasTitleLabel ? std::make_unique<forms::Label>(this, "Label11") : nullptr),
+      titleLabel(layout.number == kHomeScreen ? std::make_unique<forms::Label>(this, "Label11")
+                                              : nullptr),
       abbreviationCaption(this, "Label12"),
       elaborationCaption(this, "Label13"),
       selectedCaption(this, "Label14"),
@@ -45,7 +49,7 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
       searchBox(this, "Text1"),
       abbreviationList(this, "List1"),
       elaborationBox(
-          this, "Text2", true,
+          this, "Text2",
           layout.elaborationWraps ? forms::ScrollBars::Vertical : forms::ScrollBars::Horizontal),
       selectedBox(this, "Text3"),
       m_program(program),
@@ -58,9 +62,13 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
     connectHandlers();
 }
 
+forms::Label& DictionaryWindow::dictionaryButton(int number) {
+    return m_dictionaryButtons[dictionaries::dictionaryIndex(number)];
+}
+
 void DictionaryWindow::placeControls() {
-    for (int n = 1; n <= 5; ++n) {
-        place(dictionaryButton(n), m_layout.dictionaryButtons[static_cast<std::size_t>(n - 1)]);
+    for (int n = 1; n <= kDictionaryCount; ++n) {
+        place(dictionaryButton(n), m_layout.dictionaryButtons[dictionaries::dictionaryIndex(n)]);
     }
     place(changeHeading, m_layout.changeHeading);
     place(helpButton, m_layout.helpButton);
@@ -78,30 +86,34 @@ void DictionaryWindow::placeControls() {
     place(abbreviationList, m_layout.abbreviationList);
     place(elaborationBox, m_layout.elaborationBox);
     place(selectedBox, m_layout.selectedBox);
-    applyTabOrder({&searchBox, &abbreviationList, &elaborationBox, &selectedBox});
+    chainTabOrder({{&searchBox, m_layout.searchBox.tab},
+                   {&abbreviationList, m_layout.abbreviationList.tab},
+                   {&elaborationBox, m_layout.elaborationBox.tab},
+                   {&selectedBox, m_layout.selectedBox.tab}});
 }
 
 void DictionaryWindow::writeCaptions() {
-    for (int n = 1; n <= 5; ++n) {
-        dictionaryButton(n).setCaption(kButtonCaptions[n - 1]);
-        dictionaryButton(n).setToolTip(kButtonCaptions[n - 1]);
+    for (int n = 1; n <= kDictionaryCount; ++n) {
+        const char* caption = kButtonCaptions[dictionaries::dictionaryIndex(n)];
+        dictionaryButton(n).setText(caption);
+        dictionaryButton(n).setToolTip(caption);
     }
-    changeHeading.setCaption("Change");
-    helpButton.setCaption("Help");
+    changeHeading.setText("Change");
+    helpButton.setText("Help");
     helpButton.setToolTip("Help");
     setTitleBarLabel(closeLabel, "X", "Close");
     setTitleBarLabel(minimizeLabel, "_", "Minimize");
     setTitleBarLabel(lockLabel, "L", "Lock");
-    if (titleLabel) titleLabel->setCaption("Orvanta Abbreviation Dictionary");
-    searchCaption.setCaption("Search");
-    abbreviationCaption.setCaption("Abbreviation");
-    elaborationCaption.setCaption("Elaboration:");
-    selectedCaption.setCaption("Your Selected Abbreviation is:");
-    selectionCaption.setCaption(m_layout.selectionCaptionText);
+    if (titleLabel) titleLabel->setText("Orvanta Abbreviation Dictionary");
+    searchCaption.setText("Search");
+    abbreviationCaption.setText("Abbreviation");
+    elaborationCaption.setText("Elaboration:");
+    selectedCaption.setText("Your Selected Abbreviation is:");
+    selectionCaption.setText(m_layout.selectionCaptionText);
 }
 
 void DictionaryWindow::styleControls() {
-    for (int n = 1; n <= 5; ++n) dictionaryButton(n).setStyle(redButton(9.75));
+    for (forms::Label& button : m_dictionaryButtons) button.setStyle(redButton(9.75));
     changeHeading.setStyle(redButton(9.75, true));
     helpButton.setStyle(redButton(20.25));
     if (titleLabel) {
@@ -119,47 +131,34 @@ void DictionaryWindow::styleControls() {
         {{"MS Sans Serif", 8.25}, false, forms::kDarkRed, forms::kBlack, forms::Alignment::Left});
 
     const forms::FontRequest calibri{"Calibri", 12};
-    searchBox.setFont(calibri);
-    abbreviationList.setFont(calibri);
-    elaborationBox.setFont({m_layout.elaborationFont, m_layout.elaborationPoints});
-    selectedBox.setFont(calibri);
+    searchBox.setRequestedFont(calibri);
+    abbreviationList.setRequestedFont(calibri);
+    elaborationBox.setRequestedFont({m_layout.elaborationFont, m_layout.elaborationPoints});
+    selectedBox.setRequestedFont(calibri);
 }
 
 void DictionaryWindow::connectHandlers() {
-    // The button of the window's own dictionary does nothing, but for the
-    // Oxford window's own, which turns the home screen into the Oxford window.
-    for (int n = 1; n <= 5; ++n) {
-        if (n != number() || n == 1) dictionaryButton(n).Click = [this, n] { openDictionary(n); };
+    // The button of the window's own dictionary does nothing, but for the home
+    // screen's own, which turns the home screen into the Oxford window.
+    for (int n = 1; n <= kDictionaryCount; ++n) {
+        if (n == number() && !isHomeScreen()) continue;
+        connect(&dictionaryButton(n), &forms::Label::clicked, this,
+                [this, n] { openDictionary(n); });
     }
-    helpButton.Click = [this] { showHelpMenu(); };
-    closeLabel.Click = [this] { m_program.end(); };
-    minimizeLabel.Click = [this] { minimize(); };
-    lockLabel.Click = [this] { lock(); };
-    searchBox.Change = [this] { search(); };
-    abbreviationList.Click = [this] { showSelection(); };
+    connect(&helpButton, &forms::Label::clicked, this, &DictionaryWindow::showHelpMenu);
+    connect(&closeLabel, &forms::Label::clicked, &m_program, &Program::end);
+    connect(&minimizeLabel, &forms::Label::clicked, this, &DictionaryWindow::minimize);
+    connect(&lockLabel, &forms::Label::clicked, this, &DictionaryWindow::lock);
+    connect(&searchBox, &forms::TextBox::textEdited, this, &DictionaryWindow::search);
+    connect(&abbreviationList, &forms::ListBox::selectionSet, this,
+            &DictionaryWindow::showSelection);
 }
 
-forms::Label& DictionaryWindow::dictionaryButton(int number) {
-    switch (number) {
-        case 1:
-            return oxfordButton;
-        case 2:
-            return computerButton;
-        case 3:
-            return hardwareButton;
-        case 4:
-            return bangladeshButton;
-        default:
-            return internationalButton;
-    }
-}
-
-void DictionaryWindow::Form_Load() {
-    if (number() != 1) {
+void DictionaryWindow::load() {
+    if (!isHomeScreen()) {
         selectionMarker.setVisible(true);
         return;
     }
-    // The Oxford window opens as the home screen.
     setWorkingControlsVisible(false);
 }
 
@@ -169,7 +168,7 @@ void DictionaryWindow::showWorkingControls() {
 }
 
 void DictionaryWindow::setWorkingControlsVisible(bool visible) {
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
+    for (QWidget* control : std::initializer_list<QWidget*>{
              &searchBox, &abbreviationList, &elaborationBox, &selectedBox, &searchCaption,
              &abbreviationCaption, &elaborationCaption, &selectedCaption, &selectionCaption,
              &selectionMarker}) {
@@ -184,7 +183,7 @@ void DictionaryWindow::fillList() {
 
 void DictionaryWindow::openDictionary(int target) {
     if (target == number()) {
-        // Only the Oxford window's button opens its own dictionary: the home
+        // Only the home screen's button opens its own dictionary: the home
         // screen becomes the Oxford window, filled once.
         showWorkingControls();
         if (abbreviationList.listCount() == 0) fillList();
@@ -193,7 +192,7 @@ void DictionaryWindow::openDictionary(int target) {
     // This window goes first; the handler runs on, touching only the target.
     unload();
     DictionaryWindow& window = m_program.dictionaryWindow(target).get();
-    if (target == 1) window.showWorkingControls();
+    if (window.isHomeScreen()) window.showWorkingControls();
     window.showForm();
     window.fillList();
 }
@@ -209,7 +208,7 @@ void DictionaryWindow::lock() {
 
 void DictionaryWindow::search() {
     const int found = abbreviationList.findString(searchBox.text());
-    // Setting the selection raises the list's Click, which shows it.
+    // Setting the selection makes the list emit selectionSet(), which shows it.
     abbreviationList.setListIndex(static_cast<std::int16_t>(found));
 }
 

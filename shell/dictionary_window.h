@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "dictionaries/dictionary.h"
@@ -17,12 +18,13 @@ class Program;
 // dictionary's number. The Oxford window is created as the program's home
 // screen; the others are working from the start.
 class DictionaryWindow : public forms::Form {
+    Q_OBJECT
+
 public:
     DictionaryWindow(Program& program, const DictionaryLayout& layout);
 
-    void Form_Load() override;
-
     int number() const { return m_layout.number; }
+    bool isHomeScreen() const { return number() == kHomeScreen; }
     const dictionaries::Dictionary& dictionaryShown() const { return m_dictionary; }
 
     // Shows the working controls and hides the title label: the home screen
@@ -33,16 +35,16 @@ public:
     // list holds. Clears nothing and selects nothing.
     void fillList();
 
-    // The dictionary buttons, by dictionary number 1 to 5.
+    // The button that opens dictionary `number`.
     forms::Label& dictionaryButton(int number);
 
-    // Each control's objectName is its name in the layout tables ("Label1",
+private:
+    // By dictionary number; named "Label1" to "Label5".
+    std::array<forms::Label, dictionaries::kDictionaryCount> m_dictionaryButtons;
+
+public:
+    // Each control's objectName is its name in the layout tables ("Label6",
     // "Text1", ...); two roles are named differently in some windows.
-    forms::Label oxfordButton;
-    forms::Label computerButton;
-    forms::Label hardwareButton;
-    forms::Label bangladeshButton;
-    forms::Label internationalButton;
     forms::Label changeHeading;
     forms::Label helpButton;
     forms::Label closeLabel;
@@ -57,8 +59,11 @@ public:
     forms::Label selectionMarker;   // the red square beside the dictionary's own button
     forms::TextBox searchBox;
     forms::ListBox abbreviationList;
-    forms::TextBox elaborationBox;
+    forms::MultiLineTextBox elaborationBox;
     forms::TextBox selectedBox;  // the selected abbreviation
+
+protected:
+    void load() override;
 
 private:
     // The ten controls of the working state: the boxes, the list and their

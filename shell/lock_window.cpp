@@ -2,14 +2,28 @@
 
 #include <QFontMetrics>
 #include <QHash>
-#include <QWidget>
 
-#include "forms/clock.h"
 #include "shell/clock_format.h"
+#include "shell/place.h"
 #include "shell/program.h"
 #include "shell/styles.h"
 
 namespace shell {
+
+namespace {
+
+// Left, top, width, height (twips) of every control.
+constexpr struct {
+    Place timeLabel, dateLabel, unlockButton;
+} kLayout{
+    .timeLabel = {2760, 3360, 2895, 615},
+    .dateLabel = {2760, 4320, 2895, 615},
+    .unlockButton = {3180, 5640, 1935, 615},
+};
+
+constexpr int kClockIntervalMs = 100;
+
+}  // namespace
 
 LockWindow::LockWindow(Program& program)
     : forms::Form({"Orvanta Abbreviation Dictionary", 8235, 7665, ":/backgrounds/form10.jpg",
@@ -17,20 +31,22 @@ LockWindow::LockWindow(Program& program)
       timeLabel(this, "Label1"),
       dateLabel(this, "Label2"),
       unlockButton(this, "Label3"),
-      clockTimer(this, 100),
+      clockTimer(*program.clock().makeTimer(this, kClockIntervalMs)),
       m_program(program) {
     setObjectName("Form10");
+    clockTimer.setObjectName("Timer1");
+    place(timeLabel, kLayout.timeLabel);
+    place(dateLabel, kLayout.dateLabel);
+    place(unlockButton, kLayout.unlockButton);
+    unlockButton.setText("Unlock");
+    unlockButton.setToolTip("Click here to unlock");
     const forms::LabelStyle big{
         {"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText, forms::Alignment::Centre};
-    timeLabel.setGeometry({2760, 3360, 2895, 615});
-    dateLabel.setGeometry({2760, 4320, 2895, 615});
-    unlockButton.setGeometry({3180, 5640, 1935, 615});
-    unlockButton.setCaption("Unlock");
-    unlockButton.setToolTip("Click here to unlock");
     for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setStyle(big);
 
-    unlockButton.Click = [this] { unlock(); };
-    clockTimer.Tick = [this] { tick(); };
+    connect(&unlockButton, &forms::Label::clicked, this, &LockWindow::unlock);
+    connect(&clockTimer, &forms::Timer::ticked, this, &LockWindow::showTime);
+    clockTimer.start();
 }
 
 QString LockWindow::timeText(const QTime& time) {
@@ -41,9 +57,8 @@ QString LockWindow::timeText(const QTime& time) {
     const QString key = locale.bcp47Name();
     auto format = formats.constFind(key);
     if (format == formats.cend()) {
-        const QWidget* label = timeLabel.widget();
-        format = formats.insert(
-            key, clockFormat(locale, QFontMetrics(label->font()), label->contentsRect().width()));
+        format = formats.insert(key, clockFormat(locale, QFontMetrics(timeLabel.font()),
+                                                 timeLabel.contentsRect().width()));
     }
     return locale.toString(time, *format);
 }
@@ -54,12 +69,14 @@ QString LockWindow::dateText(const QDate& date) {
 
 void LockWindow::unlock() {
     unload();
-    m_program.oxfordWindow.show();
+    m_program.oxfordWindow().show();
 }
 
-void LockWindow::tick() {
-    timeLabel.setCaption(timeText(forms::currentTime()));
-    dateLabel.setCaption(dateText(forms::currentDate()));
+void LockWindow::showTime() {
+    // One reading for both, so that the time and the date agree at midnight.
+    const QDateTime now = m_program.clock().now();
+    timeLabel.setText(timeText(now.time()));
+    dateLabel.setText(dateText(now.date()));
 }
 
 }  // namespace shell

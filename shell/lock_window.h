@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTime>
 
+#include "forms/clock.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "forms/timer.h"
@@ -16,17 +17,20 @@ class Program;
 // Stands in for the dictionary window until "Unlock". No drag, no title-bar
 // labels, no keys.
 class LockWindow : public forms::Form {
+    Q_OBJECT
+
 public:
     explicit LockWindow(Program& program);
 
     forms::Label timeLabel;
     forms::Label dateLabel;
     forms::Label unlockButton;
-    forms::Timer clockTimer;
+    forms::Timer& clockTimer;  // owned by the window; runs on the program's clock
 
 private:
     void unlock();
-    void tick();
+    // Writes the clock's time and date into the two labels.
+    void showTime();
 
     // The clock texts in the user's regional formats: the time with seconds,
     // without a time zone and as wide as the time label allows; the date in

@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 // The pictures and icons are compiled into the program.
 inline void initAssets() {
@@ -11,65 +12,57 @@ namespace shell {
 
 namespace {
 
+using DictionarySlots =
+    std::array<forms::FormSlot<DictionaryWindow>, dictionaries::kDictionaryCount>;
+
+template <std::size_t... I>
+DictionarySlots makeDictionaryWindows(Program& program, forms::FormSet& windows,
+                                      std::index_sequence<I...>) {
+    return {forms::FormSlot<DictionaryWindow>(windows, [&program] {
+        return std::make_unique<DictionaryWindow>(program, dictionaryLayout(I + 1));
+    })...};
+}
+
 template <class T>
 auto makeWindow(Program& program) {
     return [&program] { return std::make_unique<T>(program); };
 }
 
-auto makeDictionaryWindow(Program& program, int number) {
-    return [&program, number] {
-        return std::make_unique<DictionaryWindow>(program, dictionaryLayout(number));
-    };
-}
-
 }  // namespace
 
-Program::Program()
-    : oxfordWindow(windows, makeDictionaryWindow(*this, 1)),
-      computerWindow(windows, makeDictionaryWindow(*this, 2)),
-      hardwareWindow(windows, makeDictionaryWindow(*this, 3)),
-      bangladeshWindow(windows, makeDictionaryWindow(*this, 4)),
-      internationalWindow(windows, makeDictionaryWindow(*this, 5)),
-      helpMenu(windows, makeWindow<HelpMenuWindow>(*this)),
-      contactWindow(windows, makeWindow<ContactWindow>(*this)),
-      copyrightWindow(windows, makeWindow<CopyrightWindow>(*this)),
-      aboutWindow(windows, makeWindow<AboutWindow>(*this)),
-      lockWindow(windows, makeWindow<LockWindow>(*this)) {
+Program::Program(forms::Clock& clock)
+    : m_clock(clock),
+      m_dictionaryWindows(makeDictionaryWindows(
+          *this, m_windows, std::make_index_sequence<dictionaries::kDictionaryCount>())),
+      helpMenu(m_windows, makeWindow<HelpMenuWindow>(*this)),
+      contactWindow(m_windows, makeWindow<ContactWindow>(*this)),
+      copyrightWindow(m_windows, makeWindow<CopyrightWindow>(*this)),
+      aboutWindow(m_windows, makeWindow<AboutWindow>(*this)),
+      lockWindow(m_windows, makeWindow<LockWindow>(*this)) {
     initAssets();
-    windows.onEmpty = [this] { end(); };
+    connect(&m_windows, &forms::FormSet::emptied, this, &Program::end);
 }
 
 Program::~Program() {
-    windows.onEmpty = nullptr;
-    windows.discardAll();
+    disconnect(&m_windows, nullptr, this, nullptr);
+    m_windows.discardAll();
     // Windows unloaded earlier wait for the event loop; let them go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Program::start() {
-    oxfordWindow.show();
+    oxfordWindow().show();
 }
 
 void Program::end() {
     if (m_ended) return;
     m_ended = true;
-    windows.discardAll();
-    if (auto ended = onEnded) ended();
+    m_windows.discardAll();
+    emit ended();
 }
 
 forms::FormSlot<DictionaryWindow>& Program::dictionaryWindow(int number) {
-    switch (number) {
-        case 2:
-            return computerWindow;
-        case 3:
-            return hardwareWindow;
-        case 4:
-            return bangladeshWindow;
-        case 5:
-            return internationalWindow;
-        default:
-            return oxfordWindow;
-    }
+    return m_dictionaryWindows[dictionaries::dictionaryIndex(number)];
 }
 
 }  // namespace shell

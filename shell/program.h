@@ -1,49 +1,61 @@
 #pragma once
 
-#include <functional>
+#include <QObject>
+#include <array>
 
+#include "dictionaries/dictionary.h"
+#include "forms/clock.h"
 #include "forms/form_slot.h"
+#include "shell/about_window.h"
+#include "shell/contact_window.h"
 #include "shell/copyright_window.h"
 #include "shell/dictionary_window.h"
-#include "shell/info_window.h"
+#include "shell/help_menu_window.h"
 #include "shell/lock_window.h"
 
 namespace shell {
 
-// One run of the program: its ten windows, each at most once.
-class Program {
+// One run of the program: its ten windows, each at most once, and the clock
+// they read the time from.
+class Program : public QObject {
+    Q_OBJECT
+
 public:
-    Program();
-    ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+    explicit Program(forms::Clock& clock);
+    ~Program() override;
 
     // Creates the Oxford window, which opens on the home screen, and shows it.
     void start();
 
-    // Ends the program at once, every window with it.
+    // Ends the program at once, every window with it; emits ended() once.
     void end();
-    bool ended() const { return m_ended; }
-    // Called once when the program ends.
-    std::function<void()> onEnded;
+    bool hasEnded() const { return m_ended; }
 
+    forms::Clock& clock() const { return m_clock; }
+
+    // The window of dictionary `number`, named "Form1" to "Form5".
     forms::FormSlot<DictionaryWindow>& dictionaryWindow(int number);
+    // The Oxford window, which is also the home screen.
+    forms::FormSlot<DictionaryWindow>& oxfordWindow() { return dictionaryWindow(kHomeScreen); }
 
-    // Named "Form1" to "Form10" as objectName, in this order.
-    forms::FormSet windows;
-    forms::FormSlot<DictionaryWindow> oxfordWindow;
-    forms::FormSlot<DictionaryWindow> computerWindow;
-    forms::FormSlot<DictionaryWindow> hardwareWindow;
-    forms::FormSlot<DictionaryWindow> bangladeshWindow;
-    forms::FormSlot<DictionaryWindow> internationalWindow;
+signals:
+    void ended();
+
+private:
+    forms::Clock& m_clock;
+    forms::FormSet m_windows;  // every slot below belongs to it
+    // By dictionary number.
+    std::array<forms::FormSlot<DictionaryWindow>, dictionaries::kDictionaryCount>
+        m_dictionaryWindows;
+    bool m_ended = false;
+
+public:
+    // Named "Form6" to "Form10" as objectName, in this order.
     forms::FormSlot<HelpMenuWindow> helpMenu;
     forms::FormSlot<ContactWindow> contactWindow;
     forms::FormSlot<CopyrightWindow> copyrightWindow;
     forms::FormSlot<AboutWindow> aboutWindow;
     forms::FormSlot<LockWindow> lockWindow;
-
-private:
-    bool m_ended = false;
 };
 
 }  // namespace shell

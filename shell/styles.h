@@ -30,7 +30,7 @@ inline forms::LabelStyle fieldCaption() {
 
 // "X", "_" and "L" in the top right corner.
 inline void setTitleBarLabel(forms::Label& label, const char* caption, const char* toolTip) {
-    label.setCaption(caption);
+    label.setText(caption);
     label.setToolTip(toolTip);
     label.setStyle({{"MS Sans Serif", 12},
                     true,

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 
 #include "forms/fonts.h"
@@ -15,6 +14,7 @@
 #include "forms/text_box.h"
 #include "forms/timer.h"
 #include "forms/twips.h"
+#include "support/stepped_clock.h"
 #include "ui.h"
 
 namespace {
@@ -30,17 +30,18 @@ public:
           list(this, "List1"),
           box(this, "Text1"),
           picture(this, "Image1") {
-        button.setGeometry({150, 150, 1500, 300});
-        button.setCaption("Button");
-        list.setGeometry({150, 600, 2000, 2000});
-        box.setGeometry({3000, 600, 2000, 400});
-        picture.setGeometry({3000, 1500, 1500, 1500});
-        button.Click = [this] { ++clicks; };
-        list.Click = [this] { clickIndexes.push_back(list.listIndex()); };
-        box.Change = [this] { ++changes; };
+        button.setGeometry(TwipsRect{150, 150, 1500, 300}.toPixels());
+        button.setText("Button");
+        list.setGeometry(TwipsRect{150, 600, 2000, 2000}.toPixels());
+        box.setGeometry(TwipsRect{3000, 600, 2000, 400}.toPixels());
+        picture.setGeometry(TwipsRect{3000, 1500, 1500, 1500}.toPixels());
+        connect(&button, &forms::Label::clicked, this, [this] { ++clicks; });
+        connect(&list, &forms::ListBox::selectionSet, this,
+                [this] { reportedIndexes.push_back(list.listIndex()); });
+        connect(&box, &forms::TextBox::textEdited, this, [this] { ++changes; });
     }
 
-    void Form_Load() override {
+    void load() override {
         ++loads;
         loadedBeforeAccess = true;
     }
@@ -53,7 +54,7 @@ public:
     bool loadedBeforeAccess = false;
     int clicks = 0;
     int changes = 0;
-    std::vector<int> clickIndexes;
+    std::vector<int> reportedIndexes;
 };
 
 TEST(Twips, ConvertAtFifteenToThePixel) {
@@ -74,7 +75,7 @@ struct SlotFixture : ::testing::Test {
                                    }};
     int emptied = 0;
     void SetUp() override {
-        set.onEmpty = [this] { ++emptied; };
+        QObject::connect(&set, &forms::FormSet::emptied, [this] { ++emptied; });
     }
 };
 
@@ -109,13 +110,15 @@ TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
 TEST_F(SlotFixture, HandlerSurvivesUnloadingItsOwnWindow) {
     slot.show();
     int ranToEnd = 0;
-    slot->button.Click = [this, &ranToEnd] {
+    // In place of the window's own handler.
+    QObject::disconnect(&slot->button, &forms::Label::clicked, nullptr, nullptr);
+    QObject::connect(&slot->button, &forms::Label::clicked, [this, &ranToEnd] {
         TestForm& self = *slot.peek();
         self.unload();
         // The object lives until the handler returns.
         self.clicks += 1;
         ranToEnd = self.clicks;
-    };
+    });
     ui::click(slot->button);
     EXPECT_EQ(ranToEnd, 1);
     EXPECT_FALSE(slot.exists());
@@ -232,15 +235,15 @@ TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
 
 TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
     TestForm form;
-    form.button.setGeometry({150, 150, 1215, 495});
+    form.button.setGeometry(TwipsRect{150, 150, 1215, 495}.toPixels());
     form.button.setStyle({{"Calibri", 9.75},
                           false,
                           forms::kDarkRed,
                           forms::kHighlightText,
                           forms::Alignment::Centre});
-    form.button.setCaption("International Abbreviation");
+    form.button.setText("International Abbreviation");
     form.show();
-    auto* label = static_cast<QLabel*>(form.button.widget());
+    QLabel* label = &form.button;
     EXPECT_EQ(label->size(), QSize(81, 33));
     const int oneLine = label->fontMetrics().height();
     EXPECT_GE(label->heightForWidth(81), 2 * oneLine) << "two lines";
@@ -308,25 +311,25 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"\xF0\x9F\x98\x80", -1},  // emoji: outside the code page
                       FindCase{"\xD7\x90", -1}));        // Hebrew letter
 
-TEST_F(ListFixture, EveryProgramSetRaisesClickAndAddingRaisesNone) {
+TEST_F(ListFixture, EveryProgramSetIsReportedAndAddingIsNot) {
     form.list.addItem("more");
-    EXPECT_TRUE(form.clickIndexes.empty());
+    EXPECT_TRUE(form.reportedIndexes.empty());
     form.list.setListIndex(3);
     form.list.setListIndex(3);  // the same row again
     form.list.setListIndex(-1);
     form.list.setListIndex(-1);
     form.list.setListIndex(500);  // outside the rows: no selection
-    EXPECT_EQ(form.clickIndexes, (std::vector<int>{3, 3, -1, -1, -1}));
+    EXPECT_EQ(form.reportedIndexes, (std::vector<int>{3, 3, -1, -1, -1}));
     EXPECT_EQ(form.list.listIndex(), -1);
     EXPECT_EQ(form.list.text(), "");
 }
 
-TEST_F(ListFixture, UserClicksAndKeysRaiseOneClickPerChange) {
+TEST_F(ListFixture, UserClicksAndKeysAreReportedOncePerChange) {
     ui::clickRow(form.list, 2);
-    EXPECT_EQ(form.clickIndexes, (std::vector<int>{2}));
+    EXPECT_EQ(form.reportedIndexes, (std::vector<int>{2}));
     EXPECT_EQ(form.list.text(), "AC");
     ui::key(form.list, Qt::Key_Down);
-    EXPECT_EQ(form.clickIndexes, (std::vector<int>{2, 3}));
+    EXPECT_EQ(form.reportedIndexes, (std::vector<int>{2, 3}));
     ui::clickRow(form.list, 7);
     EXPECT_EQ(form.list.text(), "Hard Disk ") << "the row's text as added, blank included";
 }
@@ -334,8 +337,8 @@ TEST_F(ListFixture, UserClicksAndKeysRaiseOneClickPerChange) {
 TEST_F(ListFixture, SearchSelectionIsScrolledIntoView) {
     for (int i = 0; i < 200; ++i) form.list.addItem(QString("row %1").arg(i));
     form.list.setListIndex(190);
-    auto* list = static_cast<QListWidget*>(form.list.widget());
-    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(190))));
+    const QListView& list = form.list;
+    EXPECT_TRUE(list.viewport()->rect().intersects(list.visualRect(list.model()->index(190, 0))));
 }
 
 // --- fonts ----------------------------------------------------------------------
@@ -363,11 +366,13 @@ TEST(Fonts, MissingFamiliesGetTheirStandIns) {
 // --- timer ----------------------------------------------------------------------
 
 TEST(TimerControl, TicksUntilItsWindowGoes) {
-    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+    support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
     std::vector<QTime> ticks;
     auto form = std::make_unique<TestForm>();
-    forms::Timer timer(form.get(), 10);
-    timer.Tick = [&ticks] { ticks.push_back(forms::currentTime()); };
+    forms::Timer* timer = clock.makeTimer(form.get(), 10);
+    QObject::connect(timer, &forms::Timer::ticked,
+                     [&ticks, &clock] { ticks.push_back(clock.now().time()); });
+    timer->start();
     clock.advance(9);
     EXPECT_TRUE(ticks.empty());
     clock.advance(1);
@@ -375,48 +380,50 @@ TEST(TimerControl, TicksUntilItsWindowGoes) {
     // Each tick reads the clock at its own due time.
     EXPECT_EQ(ticks,
               (std::vector<QTime>{QTime(9, 0, 0, 10), QTime(9, 0, 0, 20), QTime(9, 0, 0, 30)}));
-    EXPECT_EQ(forms::currentTime(), QTime(9, 0, 0, 35));
+    EXPECT_EQ(clock.now().time(), QTime(9, 0, 0, 35));
     form.reset();
     clock.advance(100);
     EXPECT_EQ(ticks.size(), 3u) << "a tick after the window has gone";
 }
 
-TEST(TimerControl, StopsWhenDisabledAndRestartsAFullInterval) {
-    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+TEST(TimerControl, StopsAndRestartsAFullInterval) {
+    support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
     int ticks = 0;
     TestForm form;
-    forms::Timer timer(&form, 100);
-    timer.Tick = [&ticks] { ++ticks; };
-    EXPECT_TRUE(timer.enabled());
+    forms::Timer* timer = clock.makeTimer(&form, 100);
+    QObject::connect(timer, &forms::Timer::ticked, [&ticks] { ++ticks; });
+    timer->start();
+    EXPECT_TRUE(timer->isActive());
     clock.advance(50);
-    timer.setEnabled(false);
-    EXPECT_FALSE(timer.enabled());
+    timer->stop();
+    EXPECT_FALSE(timer->isActive());
     clock.advance(500);
     EXPECT_EQ(ticks, 0);
-    timer.setEnabled(true);
+    timer->start();
     clock.advance(99);
     EXPECT_EQ(ticks, 0);
     clock.advance(1);
     EXPECT_EQ(ticks, 1);
-    forms::Timer idle(&form, 100, false);
-    idle.Tick = [&ticks] { ticks += 100; };
+    forms::Timer* idle = clock.makeTimer(&form, 100);
+    QObject::connect(idle, &forms::Timer::ticked, [&ticks] { ticks += 100; });
     clock.advance(300);
-    EXPECT_EQ(ticks, 4) << "a timer made disabled never ticks";
+    EXPECT_EQ(ticks, 4) << "a timer never started never ticks";
 }
 
 TEST(TimerControl, AnUnloadedWindowGetsNoMoreTicks) {
-    forms::ManualClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+    support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
     forms::FormSet set;
     forms::FormSlot<TestForm> slot{set, [] { return std::make_unique<TestForm>(); }};
     int ticks = 0;
-    forms::Timer timer(&slot.get(), 100);
-    timer.Tick = [&ticks, &slot] {
+    forms::Timer* timer = clock.makeTimer(&slot.get(), 100);
+    QObject::connect(timer, &forms::Timer::ticked, [&ticks, &slot] {
         ++ticks;
         slot.unload();  // the handler unloads its own window
-    };
+    });
+    timer->start();
     clock.advance(1000);
     EXPECT_EQ(ticks, 1) << "ticks while the window waits to be deleted";
-    EXPECT_FALSE(timer.enabled());
+    EXPECT_FALSE(timer->isActive());
     ui::settle();
     clock.advance(1000);
     EXPECT_EQ(ticks, 1);

@@ -330,9 +330,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
     for (int from : {1, 2, 4, 5}) {
-        shell::DictionaryWindow& w = from == 1 ? *program.oxfordWindow : open(from);
-        if (from == 1) ui::click(w.oxfordButton);
-        ui::click(w.hardwareButton);
+        shell::DictionaryWindow& w = from == 1 ? *program.oxfordWindow() : open(from);
+        if (from == 1) ui::click(w.dictionaryButton(1));
+        ui::click(w.dictionaryButton(3));
         ui::settle();
         ASSERT_EQ(dictionaryWindows(), std::vector<int>{3});
         EXPECT_EQ(window(3).abbreviationList.listCount(), 764);
@@ -351,27 +351,26 @@ TEST_F(ProgramTest, ElaborationBoxHoldsTheLayoutAndShowsBengali) {
     ASSERT_EQ(w.abbreviationList.listIndex(), 440);
     EXPECT_EQ(w.elaborationBox.text(), QString::fromUtf8("cÖwZ †m‡K‡Û GK wgwjqb mvB‡Kj|"));
     if (forms::isInstalled("SutonnyMJ")) {
-        EXPECT_EQ(w.elaborationBox.displayedText(), w.elaborationBox.text());
+        EXPECT_EQ(w.elaborationBox.toPlainText(), w.elaborationBox.text());
         return;
     }
     EXPECT_TRUE(w.elaborationBox.convertsForDisplay());
-    EXPECT_EQ(w.elaborationBox.displayedText(),
+    EXPECT_EQ(w.elaborationBox.toPlainText(),
               QString::fromUtf8("প্রতি সেকেন্ডে এক মিলি\u09DFন সাইকেল।"));
-    const QFontInfo font(w.elaborationBox.widget()->font());
+    const QFontInfo font(w.elaborationBox.font());
     EXPECT_TRUE(font.family().contains("Bengali")) << qPrintable(font.family());
-    EXPECT_DOUBLE_EQ(w.elaborationBox.widget()->font().pointSizeF(), 14.25);
+    EXPECT_DOUBLE_EQ(w.elaborationBox.font().pointSizeF(), 14.25);
     // The other boxes of the window stay plain.
-    EXPECT_FALSE(w.selectedBox.convertsForDisplay());
-    EXPECT_EQ(w.selectedBox.displayedText(), "Megahertz (MHz)");
+    EXPECT_EQ(w.selectedBox.text(), "Megahertz (MHz)");
+    EXPECT_EQ(w.selectedBox.displayText(), "Megahertz (MHz)");
 }
 
 TEST_F(ProgramTest, TextTypedIntoTheHardwareBoxBecomesLayoutText) {
     shell::DictionaryWindow& w = open(3);
     ui::type(w.searchBox, "Bit");
-    auto* box = static_cast<QPlainTextEdit*>(w.elaborationBox.widget());
-    box->moveCursor(QTextCursor::End);
+    w.elaborationBox.moveCursor(QTextCursor::End);
     ui::type(w.elaborationBox, "x");
-    EXPECT_EQ(w.elaborationBox.text(), bangla::toLayout(w.elaborationBox.displayedText()));
+    EXPECT_EQ(w.elaborationBox.text(), bangla::toLayout(w.elaborationBox.toPlainText()));
     // The next display replaces it with the row's text, exactly.
     ui::type(w.searchBox, " ");
     EXPECT_EQ(w.elaborationBox.text(), elaboration(w.abbreviationList.listIndex()));

@@ -11,14 +11,14 @@ using shell::CopyrightWindow;
 // Which copyright pictures are set to show.
 std::vector<int> picturesShown(CopyrightWindow& w) {
     std::vector<int> shown;
-    if (w.englishPicture.visible()) shown.push_back(1);
-    if (w.chinesePicture.visible()) shown.push_back(2);
-    if (w.bengaliPicture.visible()) shown.push_back(3);
+    if (w.englishPicture.isVisibleTo(&w)) shown.push_back(1);
+    if (w.chinesePicture.isVisibleTo(&w)) shown.push_back(2);
+    if (w.bengaliPicture.isVisibleTo(&w)) shown.push_back(3);
     return shown;
 }
 
 struct HelpTest : ProgramTest {
-    forms::Label& help() { return program.oxfordWindow->helpButton; }
+    forms::Label& help() { return program.oxfordWindow()->helpButton; }
     void openInfo(forms::Label& (*button)(shell::HelpMenuWindow&)) {
         ui::click(help());
         ui::click(button(*program.helpMenu));
@@ -30,8 +30,8 @@ struct HelpTest : ProgramTest {
 };
 
 TEST_F(HelpTest, HelpTwiceGivesOneMenuAndLeavesTheDictionaryAlone) {
-    shell::DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    shell::DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "MB");
     ui::click(help());
     forms::Form* menu = program.helpMenu.peek();
@@ -63,7 +63,7 @@ TEST_F(HelpTest, MenuButtonsCloseTheMenuAndOpenTheirPage) {
     EXPECT_EQ(program.contactWindow->windowTitle(), "Help");
     openInfo(about);
     EXPECT_TRUE(program.aboutWindow->isVisible());
-    EXPECT_EQ(program.aboutWindow->versionLine.caption(), "Version: 2.0.0");
+    EXPECT_EQ(program.aboutWindow->versionLine.text(), "Version: 2.0.0");
     openInfo(copyright);
     EXPECT_TRUE(program.copyrightWindow->isVisible());
     ui::click(help());
@@ -83,7 +83,7 @@ TEST_F(HelpTest, InfoWindowsSurviveSwitchingLockingAndUnlocking) {
     ui::click(help());
     forms::Form* before[] = {program.helpMenu.peek(), program.contactWindow.peek(),
                              program.copyrightWindow.peek(), program.aboutWindow.peek()};
-    ui::click(program.oxfordWindow->hardwareButton);
+    ui::click(program.oxfordWindow()->dictionaryButton(3));
     ui::click(window(3).lockLabel);
     ui::click(program.lockWindow->unlockButton);
     ui::settle();
@@ -121,13 +121,13 @@ TEST_F(HelpTest, CopyrightShowsExactlyOnePicture) {
         ui::click(button);
         EXPECT_EQ(picturesShown(w), std::vector<int>{s.shown});
     }
-    // The Bengali picture stands 120 twips right of the other two.
-    EXPECT_EQ(w.englishPicture.geometry().left, 360);
-    EXPECT_EQ(w.chinesePicture.geometry().left, 360);
-    EXPECT_EQ(w.bengaliPicture.geometry().left, 480);
-    EXPECT_EQ(w.bengaliPicture.geometry().top, w.englishPicture.geometry().top);
-    EXPECT_EQ(w.englishPicture.geometry().width, 3690);
-    EXPECT_EQ(w.englishPicture.geometry().height, 1635);
+    // The Bengali picture stands 120 twips (8 px) right of the other two.
+    EXPECT_EQ(w.englishPicture.geometry().left(), forms::pixels(360));
+    EXPECT_EQ(w.chinesePicture.geometry().left(), forms::pixels(360));
+    EXPECT_EQ(w.bengaliPicture.geometry().left(), forms::pixels(480));
+    EXPECT_EQ(w.bengaliPicture.geometry().top(), w.englishPicture.geometry().top());
+    EXPECT_EQ(w.englishPicture.geometry().width(), forms::pixels(3690));
+    EXPECT_EQ(w.englishPicture.geometry().height(), forms::pixels(1635));
 
     ui::click(w.chineseButton);
     ui::click(w.closeLabel);
@@ -145,11 +145,11 @@ TEST_F(HelpTest, CloseLabelOfAnInfoWindowClosesItAlone) {
     ui::settle();
     EXPECT_FALSE(program.aboutWindow.exists());
     EXPECT_TRUE(program.helpMenu.exists());
-    EXPECT_TRUE(program.oxfordWindow.exists());
+    EXPECT_TRUE(program.oxfordWindow().exists());
     EXPECT_EQ(endings, 0);
     ui::click(program.helpMenu->minimizeLabel);
     EXPECT_TRUE(program.helpMenu->isMinimized());
-    EXPECT_FALSE(program.oxfordWindow->isMinimized());
+    EXPECT_FALSE(program.oxfordWindow()->isMinimized());
 }
 
 TEST_F(HelpTest, TextLinesAndPicturesDoNothing) {

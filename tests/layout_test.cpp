@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -30,8 +30,10 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/control.h"
+#include "forms/image.h"
 #include "forms/label.h"
+#include "forms/list_box.h"
+#include "forms/text_box.h"
 #include "program_fixture.h"
 
 namespace {
@@ -499,10 +501,10 @@ std::string alignmentOf(QWidget* widget) {
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
         return horizontalAlignment(edit->document()->defaultTextOption().alignment());
     }
-    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    if (auto* list = qobject_cast<QListView*>(widget)) {
         // Rows without an alignment of their own are drawn on the left.
-        if (list->count() == 0) return "left";
-        const int own = list->item(0)->textAlignment();
+        if (list->model()->rowCount() == 0) return "left";
+        const int own = list->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt();
         return own == 0 ? "left" : horizontalAlignment(Qt::Alignment(own));
     }
     return "none";
@@ -524,11 +526,26 @@ std::string kindName(Kind kind) {
     return "?";
 }
 
+// The font a control of the program was asked to draw in; none for other widgets.
+const forms::FontRequest* requestedFont(const QWidget* widget) {
+    if (auto* label = qobject_cast<const forms::Label*>(widget)) return &label->style().font;
+    if (auto* box = qobject_cast<const forms::TextBox*>(widget)) return &box->requestedFont();
+    if (auto* box = qobject_cast<const forms::MultiLineTextBox*>(widget)) {
+        return &box->requestedFont();
+    }
+    if (auto* list = qobject_cast<const forms::ListBox*>(widget)) return &list->requestedFont();
+    return nullptr;
+}
+
+bool isControl(const QWidget* widget) {
+    return requestedFont(widget) != nullptr || qobject_cast<const forms::Image*>(widget) != nullptr;
+}
+
 std::string kindOf(QWidget* widget) {
-    if (forms::Label::of(widget) != nullptr) return kindName(Kind::Label);
+    if (qobject_cast<forms::Label*>(widget) != nullptr) return kindName(Kind::Label);
     if (qobject_cast<QLineEdit*>(widget) != nullptr) return kindName(Kind::LineBox);
     if (qobject_cast<QPlainTextEdit*>(widget) != nullptr) return kindName(Kind::MultiLineBox);
-    if (qobject_cast<QListWidget*>(widget) != nullptr) return kindName(Kind::List);
+    if (qobject_cast<QListView*>(widget) != nullptr) return kindName(Kind::List);
     if (qobject_cast<QLabel*>(widget) != nullptr) return kindName(Kind::Picture);
     return widget->metaObject()->className();
 }
@@ -591,12 +608,12 @@ void compareCaption(Differences& d, const Caption& caption, const std::string& s
 
 void compareFont(Differences& d, const Look& look, QWidget* widget) {
     if (!look.font) return;
-    const forms::Control* control = forms::Control::of(widget);
-    if (control == nullptr) {
+    const forms::FontRequest* request = requestedFont(widget);
+    if (request == nullptr) {
         d.fail("is not a control of the program, so its font request cannot be read");
         return;
     }
-    const forms::FontRequest& asked = control->requestedFont();
+    const forms::FontRequest& asked = *request;
     d.compare("font family asked for", text(look.font->family), text(asked.family));
     d.compareFlag("italic asked for", look.font->italic, asked.italic);
     const QFont font = widget->font();
@@ -617,7 +634,7 @@ void compareColours(Differences& d, const Look& look, QWidget* widget) {
     if (look.kind == Kind::Picture) return;
     const QPalette palette = widget->palette();
     if (look.kind == Kind::Label) {
-        const forms::Label* label = forms::Label::of(widget);
+        const auto* label = qobject_cast<const forms::Label*>(widget);
         if (label == nullptr) {
             d.fail("is not a label of the program, so its stored look cannot be read");
             return;
@@ -747,7 +764,7 @@ TEST_P(WindowFrame, CaptionSizeAndControlsAsLaidOut) {
     for (const ControlRow& row : table.controls) laidOut.insert(row.name);
     std::set<std::string> present;
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (forms::Control::of(child) != nullptr) present.insert(child->objectName().toStdString());
+        if (isControl(child)) present.insert(child->objectName().toStdString());
     }
     auto list = [](const std::set<std::string>& names) {
         std::string all;
@@ -766,7 +783,7 @@ class TabOrder : public ProgramTest, public ::testing::WithParamInterface<const 
 // The control that holds the focus: the focus may sit on a part of it.
 std::string focusedControl(QWidget* window) {
     for (QWidget* w = window->focusWidget(); w != nullptr && w != window; w = w->parentWidget()) {
-        if (forms::Control::of(w) != nullptr) return w->objectName().toStdString();
+        if (isControl(w)) return w->objectName().toStdString();
     }
     return "nothing";
 }

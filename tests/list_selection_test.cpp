@@ -28,23 +28,15 @@ void expectShows(DictionaryWindow& w, const Shown& s, const char* when) {
     EXPECT_EQ(w.selectedBox.text().toStdString(), s.abbreviation) << when;
 }
 
-QListWidget* listWidget(forms::ListBox& list) {
-    return static_cast<QListWidget*>(list.widget());
-}
-
 // A click with any button and modifiers on a row, through the window.
 void clickRow(forms::ListBox& list, int row, Qt::MouseButton button,
               Qt::KeyboardModifiers modifiers = {}) {
-    QListWidget* widget = listWidget(list);
-    widget->scrollToItem(widget->item(row));
-    const QPoint at = widget->viewport()->mapTo(widget->window(),
-                                                widget->visualItemRect(widget->item(row)).center());
-    QTest::mouseClick(widget->window()->windowHandle(), button, modifiers, at);
+    QTest::mouseClick(list.window()->windowHandle(), button, modifiers, ui::rowInWindow(list, row));
     ui::settle();
 }
 
 void press(forms::ListBox& list, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(list.widget(), key, modifiers);
+    QTest::keyClick(&list, key, modifiers);
     ui::settle();
 }
 
@@ -60,9 +52,9 @@ struct SelectionCase {
 
 struct OxfordList : ProgramTest {
     DictionaryWindow& oxford() {
-        ui::click(program.oxfordWindow->oxfordButton);
+        ui::click(program.oxfordWindow()->dictionaryButton(1));
         ui::settle();
-        return *program.oxfordWindow;
+        return *program.oxfordWindow();
     }
 };
 
@@ -79,7 +71,7 @@ TEST_P(ListSelection, OnlyALeftClickOrAMovingKeyChangesIt) {
             clickRow(w.abbreviationList, c.on, Qt::LeftButton, Qt::ControlModifier);
             break;
         case Act::CtrlSpace:  // on the row with the keyboard focus
-            w.abbreviationList.widget()->setFocus(Qt::TabFocusReason);
+            w.abbreviationList.setFocus(Qt::TabFocusReason);
             press(w.abbreviationList, Qt::Key_Space, Qt::ControlModifier);
             break;
         case Act::RightClick:
@@ -165,7 +157,7 @@ TEST_F(OxfordList, OtherButtonsOnTheBoxesMoveNoWindow) {
     DictionaryWindow& w = oxford();
     clickRow(w.abbreviationList, 9, Qt::LeftButton);
     const QPoint start = w.pos();
-    const std::pair<const forms::Control*, Qt::MouseButton> presses[] = {
+    const std::pair<const QWidget*, Qt::MouseButton> presses[] = {
         {&w.abbreviationList, Qt::RightButton},
         {&w.abbreviationList, Qt::MiddleButton},
         {&w.searchBox, Qt::MiddleButton},
@@ -173,7 +165,7 @@ TEST_F(OxfordList, OtherButtonsOnTheBoxesMoveNoWindow) {
         {&w.selectedBox, Qt::MiddleButton}};
     for (const auto& [box, button] : presses) {
         ui::drag(&w, ui::centreInWindow(*box), {30, 20}, button);
-        EXPECT_EQ(w.pos(), start) << qPrintable(box->name()) << " button " << button;
+        EXPECT_EQ(w.pos(), start) << qPrintable(box->objectName()) << " button " << button;
     }
     expectShows(w, kAlternatingCurrent, "after the drags");
 }

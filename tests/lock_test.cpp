@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "dictionaries/dictionary.h"
-#include "forms/clock.h"
 #include "program_fixture.h"
+#include "support/stepped_clock.h"
 
 namespace {
 
 using shell::LockWindow;
 
 void expectHomeScreen(shell::Program& program) {
-    ASSERT_TRUE(program.oxfordWindow.exists());
-    shell::DictionaryWindow& home = *program.oxfordWindow.peek();
+    ASSERT_TRUE(program.oxfordWindow().exists());
+    shell::DictionaryWindow& home = *program.oxfordWindow().peek();
     EXPECT_TRUE(home.isVisible());
-    EXPECT_TRUE(home.titleLabel->widget()->isVisible());
-    EXPECT_FALSE(home.abbreviationList.widget()->isVisible());
+    EXPECT_TRUE(home.titleLabel->isVisible());
+    EXPECT_FALSE(home.abbreviationList.isVisible());
     EXPECT_EQ(home.abbreviationList.listCount(), 0);
     for (int n = 2; n <= 5; ++n) EXPECT_FALSE(program.dictionaryWindow(n).exists());
 }
@@ -32,8 +32,8 @@ class LockFrom : public ProgramTest, public ::testing::WithParamInterface<int> {
 // 0 stands for the home screen.
 TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
     const int n = GetParam();
-    shell::DictionaryWindow& w = n == 0 ? *program.oxfordWindow : open(n);
-    if (n == 1) ui::click(w.oxfordButton);
+    shell::DictionaryWindow& w = n == 0 ? *program.oxfordWindow() : open(n);
+    if (n == 1) ui::click(w.dictionaryButton(1));
     ui::click(w.lockLabel);
     ui::settle();
     EXPECT_TRUE(dictionaryWindows().empty());
@@ -46,8 +46,8 @@ TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
     expectHomeScreen(program);
     EXPECT_EQ(endings, 0);
     // The Oxford button fills the new, empty list once more.
-    ui::click(program.oxfordWindow->oxfordButton);
-    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(),
+    ui::click(program.oxfordWindow()->dictionaryButton(1));
+    EXPECT_EQ(program.oxfordWindow()->abbreviationList.listCount(),
               dictionaries::dictionary(1).rowCount());
 }
 
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));
 // 100 ms, started with the window, whose tick reads the time of day and the
 // date. One tick is delivered by hand rather than waited for.
 TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
-    ui::click(program.oxfordWindow->lockLabel);
+    ui::click(program.oxfordWindow()->lockLabel);
     ui::settle();
     LockWindow& lock = *program.lockWindow;
     const auto timers = lock.findChildren<QTimer*>();
@@ -65,7 +65,7 @@ TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
     QTimer* timer = timers.front();
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
-    EXPECT_TRUE(lock.timeLabel.caption().isEmpty());
+    EXPECT_TRUE(lock.timeLabel.text().isEmpty());
 
     const QDate dayBefore = QDate::currentDate();
     QTimerEvent tick(timer->timerId());
@@ -74,9 +74,9 @@ TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
 
     static const QRegularExpression hoursMinutesSeconds(
         QStringLiteral("^\\D*\\d{1,2}\\D+\\d{2}\\D+\\d{2}\\D*$"));
-    EXPECT_TRUE(hoursMinutesSeconds.match(lock.timeLabel.caption()).hasMatch())
-        << qPrintable(lock.timeLabel.caption());
-    const QString date = lock.dateLabel.caption();
+    EXPECT_TRUE(hoursMinutesSeconds.match(lock.timeLabel.text()).hasMatch())
+        << qPrintable(lock.timeLabel.text());
+    const QString date = lock.dateLabel.text();
     EXPECT_TRUE(date == QLocale().toString(dayBefore, QLocale::ShortFormat) ||
                 date == QLocale().toString(dayAfter, QLocale::ShortFormat))
         << qPrintable(date);
@@ -86,17 +86,19 @@ TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
 // only when the test moves it; the region is the test's too.
 struct StoppedClock {
     static inline const QDate kDay{2026, 11, 23};
-    forms::ManualClock clock{QDateTime(kDay, QTime(13, 5, 9))};
+    support::SteppedClock clock{QDateTime(kDay, QTime(13, 5, 9))};
 };
 
 class LockClock : public StoppedClock, public ProgramTest {
 protected:
+    LockClock() : ProgramTest(clock) {}
+
     void TearDown() override { QLocale::setDefault(m_regionBefore); }
 
     void useRegion(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
 
     LockWindow& lock() {
-        ui::click(program.oxfordWindow->lockLabel);
+        ui::click(program.oxfordWindow()->lockLabel);
         ui::settle();
         return *program.lockWindow;
     }
@@ -115,37 +117,37 @@ TEST_F(LockClock, EmptyForOneIntervalThenShowsTimeAndDateOnEveryTick) {
     useRegion("en_US");
     LockWindow& window = lock();
     EXPECT_EQ(window.clockTimer.interval(), 100);
-    EXPECT_TRUE(window.timeLabel.caption().isEmpty());
-    EXPECT_TRUE(window.dateLabel.caption().isEmpty());
+    EXPECT_TRUE(window.timeLabel.text().isEmpty());
+    EXPECT_TRUE(window.dateLabel.text().isEmpty());
     clock.advance(99);
-    EXPECT_TRUE(window.timeLabel.caption().isEmpty()) << "no tick before one interval";
-    EXPECT_TRUE(window.dateLabel.caption().isEmpty());
+    EXPECT_TRUE(window.timeLabel.text().isEmpty()) << "no tick before one interval";
+    EXPECT_TRUE(window.dateLabel.text().isEmpty());
     clock.advance(1);
-    EXPECT_EQ(window.timeLabel.caption(), "1:05:09 PM");
-    EXPECT_EQ(window.dateLabel.caption(), "11/23/26");
+    EXPECT_EQ(window.timeLabel.text(), "1:05:09 PM");
+    EXPECT_EQ(window.dateLabel.text(), "11/23/26");
     clock.advance(900);
-    EXPECT_EQ(window.timeLabel.caption(), "1:05:10 PM") << "the tenth tick shows the next second";
+    EXPECT_EQ(window.timeLabel.text(), "1:05:10 PM") << "the tenth tick shows the next second";
     // Across midnight the date follows on the next tick.
     clock.setTime(QDateTime(kDay, QTime(23, 59, 59, 950)));
     clock.advance(100);
-    EXPECT_EQ(window.timeLabel.caption(), "12:00:00 AM");
-    EXPECT_EQ(window.dateLabel.caption(), "11/24/26");
+    EXPECT_EQ(window.timeLabel.text(), "12:00:00 AM");
+    EXPECT_EQ(window.dateLabel.text(), "11/24/26");
 }
 
 TEST_F(LockClock, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
-    ui::click(program.oxfordWindow->lockLabel);
+    ui::click(program.oxfordWindow()->lockLabel);
     ui::click(program.lockWindow->unlockButton);
     clock.advance(250);  // a tick of the gone window would touch freed labels
     ui::settle();
     clock.advance(250);
     expectHomeScreen(program);
-    ui::click(program.oxfordWindow->lockLabel);
+    ui::click(program.oxfordWindow()->lockLabel);
     LockWindow& again = *program.lockWindow;
-    EXPECT_TRUE(again.timeLabel.caption().isEmpty()) << "a new lock starts empty";
+    EXPECT_TRUE(again.timeLabel.text().isEmpty()) << "a new lock starts empty";
     clock.advance(99);
-    EXPECT_TRUE(again.timeLabel.caption().isEmpty()) << "its timer starts anew";
+    EXPECT_TRUE(again.timeLabel.text().isEmpty()) << "its timer starts anew";
     clock.advance(1);
-    EXPECT_FALSE(again.timeLabel.caption().isEmpty());
+    EXPECT_FALSE(again.timeLabel.text().isEmpty());
 }
 
 // What a user of each region reads at 13:05:09 and 01:05:09 on 23 November
@@ -170,13 +172,13 @@ TEST_P(LockClockRegion, ShowsTheRegionsTimeWithSecondsAndShortDate) {
     useRegion(row.region);
     LockWindow& window = lock();
     tickAt(QTime(13, 5, 9));
-    EXPECT_EQ(window.timeLabel.caption(), QString::fromUtf8(row.afternoon));
-    EXPECT_EQ(window.dateLabel.caption(), QString::fromUtf8(row.date));
-    EXPECT_EQ(window.dateLabel.caption(),
+    EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(row.afternoon));
+    EXPECT_EQ(window.dateLabel.text(), QString::fromUtf8(row.date));
+    EXPECT_EQ(window.dateLabel.text(),
               QLocale(QString::fromLatin1(row.region)).toString(kDay, QLocale::ShortFormat))
         << "the region's short date format";
     tickAt(QTime(1, 5, 9));
-    EXPECT_EQ(window.timeLabel.caption(), QString::fromUtf8(row.night));
+    EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(row.night));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -247,8 +249,8 @@ std::vector<int> numbersIn(const QString& text) {
 
 TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabel) {
     LockWindow& window = lock();
-    const auto& label = *static_cast<const QLabel*>(window.timeLabel.widget());
-    const auto& dateLabel = *static_cast<const QLabel*>(window.dateLabel.widget());
+    const QLabel& label = window.timeLabel;
+    const QLabel& dateLabel = window.dateLabel;
     ASSERT_EQ(label.size(), QSize(193, 41)) << "2895 x 615 twips";
     const QString zone = QDateTime(kDay, QTime(13, 5, 9)).timeZoneAbbreviation();
     const auto regions =
@@ -258,11 +260,11 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
         SCOPED_TRACE(region.bcp47Name().toStdString() + " (" + region.name().toStdString() + ")");
         QLocale::setDefault(region);
         tickAt(QTime(13, 5, 9));
-        const QString afternoon = window.timeLabel.caption();
-        EXPECT_EQ(window.dateLabel.caption(), region.toString(kDay, QLocale::ShortFormat));
-        EXPECT_TRUE(fitsOneLine(dateLabel, window.dateLabel.caption()));
+        const QString afternoon = window.timeLabel.text();
+        EXPECT_EQ(window.dateLabel.text(), region.toString(kDay, QLocale::ShortFormat));
+        EXPECT_TRUE(fitsOneLine(dateLabel, window.dateLabel.text()));
         tickAt(QTime(1, 5, 9));
-        const QString night = window.timeLabel.caption();
+        const QString night = window.timeLabel.text();
 
         const std::vector<int> numbers = numbersIn(afternoon);
         EXPECT_TRUE(numbers == std::vector<int>({13, 5, 9}) ||
@@ -280,7 +282,7 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
 }
 
 TEST_F(ProgramTest, LockWindowHasNoDragNoTitleBarLabelsAndNoKeys) {
-    ui::click(program.oxfordWindow->lockLabel);
+    ui::click(program.oxfordWindow()->lockLabel);
     LockWindow& lock = *program.lockWindow;
     EXPECT_EQ(lock.findChild<QWidget*>("Label8"), nullptr);
     EXPECT_EQ(lock.findChild<QWidget*>("Label9"), nullptr);
@@ -295,7 +297,7 @@ TEST_F(ProgramTest, LockWindowHasNoDragNoTitleBarLabelsAndNoKeys) {
     QTest::keyClick(&lock, Qt::Key_Return);
     ui::settle();
     EXPECT_TRUE(program.lockWindow.exists());
-    EXPECT_FALSE(program.oxfordWindow.exists());
+    EXPECT_FALSE(program.oxfordWindow().exists());
     EXPECT_EQ(lock.windowTitle(), "Orvanta Abbreviation Dictionary");
     EXPECT_EQ(lock.unlockButton.toolTip(), "Click here to unlock");
 }

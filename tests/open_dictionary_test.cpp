@@ -14,8 +14,8 @@ struct OpenTestBase : ProgramTest {
     // Puts the program in dictionary window `from`, in its working state.
     DictionaryWindow& reach(int from) {
         if (from == 1) {
-            ui::click(program.oxfordWindow->oxfordButton);
-            return *program.oxfordWindow;
+            ui::click(program.oxfordWindow()->dictionaryButton(1));
+            return *program.oxfordWindow();
         }
         return open(from);
     }
@@ -37,14 +37,13 @@ struct OpenTestBase : ProgramTest {
         EXPECT_TRUE(w.searchBox.text().isEmpty());
         EXPECT_TRUE(w.elaborationBox.text().isEmpty());
         EXPECT_TRUE(w.selectedBox.text().isEmpty());
-        const forms::Control* working[] = {&w.abbreviationList, &w.searchBox,
-                                           &w.elaborationBox,   &w.selectedBox,
-                                           &w.selectionCaption, &w.selectionMarker};
-        for (const forms::Control* c : working) {
-            EXPECT_TRUE(c->widget()->isVisible()) << qPrintable(c->name());
+        const QWidget* working[] = {&w.abbreviationList, &w.searchBox,        &w.elaborationBox,
+                                    &w.selectedBox,      &w.selectionCaption, &w.selectionMarker};
+        for (const QWidget* c : working) {
+            EXPECT_TRUE(c->isVisible()) << qPrintable(c->objectName());
         }
         if (w.titleLabel) {
-            EXPECT_FALSE(w.titleLabel->widget()->isVisible());
+            EXPECT_FALSE(w.titleLabel->isVisible());
         }
         EXPECT_EQ(endings, 0);
     }
@@ -85,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, OpenDictionary, ::testing::ValuesIn(commandTable
 
 TEST_F(OpenTestBase, HomeScreenButtonsOpenTheirDictionariesAtOnce) {
     for (int n = 2; n <= 5; ++n) {
-        ui::click(program.oxfordWindow->dictionaryButton(n));
+        ui::click(program.oxfordWindow()->dictionaryButton(n));
         ui::settle();
         expectFreshWorkingWindow(n);
         ui::click(window(n).lockLabel);  // lock, then unlock to the home screen
@@ -115,26 +114,26 @@ TEST_P(OwnButton, DoesNothing) {
 INSTANTIATE_TEST_SUITE_P(Shell, OwnButton, ::testing::Values(2, 3, 4, 5));
 
 TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
-    ui::click(program.oxfordWindow->oxfordButton);
-    ui::type(program.oxfordWindow->searchBox, "TB");
-    ui::click(program.oxfordWindow->computerButton);
-    ui::click(window(2).oxfordButton);
+    ui::click(program.oxfordWindow()->dictionaryButton(1));
+    ui::type(program.oxfordWindow()->searchBox, "TB");
+    ui::click(program.oxfordWindow()->dictionaryButton(2));
+    ui::click(window(2).dictionaryButton(1));
     ui::settle();
     expectFreshWorkingWindow(1);
-    ui::click(program.oxfordWindow->oxfordButton);  // Form1's own button adds nothing now
-    EXPECT_EQ(program.oxfordWindow->abbreviationList.listCount(),
+    ui::click(program.oxfordWindow()->dictionaryButton(1));  // Form1's own button adds nothing now
+    EXPECT_EQ(program.oxfordWindow()->abbreviationList.listCount(),
               dictionaries::dictionary(1).rowCount());
-    ui::click(program.oxfordWindow->computerButton);
-    ui::click(window(2).hardwareButton);
-    ui::click(window(3).computerButton);
+    ui::click(program.oxfordWindow()->dictionaryButton(2));
+    ui::click(window(2).dictionaryButton(3));
+    ui::click(window(3).dictionaryButton(2));
     ui::settle();
     expectFreshWorkingWindow(2);
 }
 
 TEST_F(OpenTestBase, OpenInfoWindowsStayAsTheyAre) {
-    ui::click(program.oxfordWindow->helpButton);
+    ui::click(program.oxfordWindow()->helpButton);
     forms::Form* menu = program.helpMenu.peek();
-    ui::click(program.oxfordWindow->hardwareButton);
+    ui::click(program.oxfordWindow()->dictionaryButton(3));
     ui::settle();
     EXPECT_EQ(program.helpMenu.peek(), menu);
     EXPECT_TRUE(menu->isVisible());

@@ -49,9 +49,10 @@ TEST_P(Paste, TakesTextOnlyInEveryBox) {
     const QString abbreviation = w.selectedBox.text();
 
     fill(c.clipboard);
-    for (forms::TextBox* box : {&w.searchBox, &w.elaborationBox, &w.selectedBox}) {
-        box->widget()->setFocus();
-        QTest::keyClick(box->widget(), c.key, c.modifiers);
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{&w.searchBox, &w.elaborationBox, &w.selectedBox}) {
+        box->setFocus();
+        QTest::keyClick(box, c.key, c.modifiers);
     }
     ui::settle();
 

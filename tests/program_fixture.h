@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+#include "dictionaries/dictionary.h"
+#include "forms/clock.h"
 #include "shell/program.h"
 #include "ui.h"
 
@@ -28,20 +30,28 @@ inline DictionaryControls dictionaryControls(int n) {
     return c;
 }
 
+// The system's clock, for the program runs that need no other.
+inline forms::Clock& systemClock() {
+    static forms::SystemClock clock;
+    return clock;
+}
+
 // One program run per test, started on the home screen.
 struct ProgramTest : ::testing::Test {
+    explicit ProgramTest(forms::Clock& clock = systemClock()) : program(clock) {}
+
     shell::Program program;
     int endings = 0;
 
     void SetUp() override {
-        program.onEnded = [this] { ++endings; };
+        QObject::connect(&program, &shell::Program::ended, [this] { ++endings; });
         program.start();
     }
 
     // The dictionary windows that exist.
     std::vector<int> dictionaryWindows() {
         std::vector<int> open;
-        for (int n = 1; n <= 5; ++n) {
+        for (int n = 1; n <= dictionaries::kDictionaryCount; ++n) {
             if (program.dictionaryWindow(n).exists()) open.push_back(n);
         }
         return open;
@@ -51,7 +61,7 @@ struct ProgramTest : ::testing::Test {
 
     // From the home screen to the working window of dictionary n.
     shell::DictionaryWindow& open(int n) {
-        ui::click(program.oxfordWindow->dictionaryButton(n));
+        ui::click(program.oxfordWindow()->dictionaryButton(n));
         ui::settle();
         return window(n);
     }

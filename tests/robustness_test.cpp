@@ -9,8 +9,8 @@
 
 namespace {
 
-void postClick(forms::Control& control) {
-    QWidget* target = control.widget();
+void postClick(QWidget& control) {
+    QWidget* target = &control;
     const QPointF at = target->rect().center();
     const QPointF global = target->mapToGlobal(at);
     QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, global,
@@ -23,8 +23,8 @@ void postClick(forms::Control& control) {
 // dictionary buttons can produce: the first one replaces the window, and the
 // rest, queued for a window that is gone, go nowhere.
 TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
-    ui::click(program.oxfordWindow->oxfordButton);
-    shell::DictionaryWindow& w = *program.oxfordWindow;
+    ui::click(program.oxfordWindow()->dictionaryButton(1));
+    shell::DictionaryWindow& w = *program.oxfordWindow();
     for (int i = 0; i < 3000; ++i) {
         postClick(w.dictionaryButton(2 + i % 4));
     }
@@ -39,9 +39,8 @@ TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
 TEST_F(ProgramTest, InputQueuedForAnUnloadedWindowIsDropped) {
     shell::DictionaryWindow& w = open(2);
     postClick(w.lockLabel);
-    postClick(w.hardwareButton);
-    QCoreApplication::postEvent(w.searchBox.widget(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}, "A"));
+    postClick(w.dictionaryButton(3));
+    QCoreApplication::postEvent(&w.searchBox, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, {}, "A"));
     ui::settle();
     EXPECT_TRUE(dictionaryWindows().empty());
     EXPECT_TRUE(program.lockWindow.exists());
@@ -49,7 +48,7 @@ TEST_F(ProgramTest, InputQueuedForAnUnloadedWindowIsDropped) {
 
 TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
     for (int i = 0; i < 200; ++i) {
-        ui::click(program.oxfordWindow->lockLabel);
+        ui::click(program.oxfordWindow()->lockLabel);
         ui::click(program.lockWindow->unlockButton);
     }
     ui::settle();
@@ -61,8 +60,8 @@ TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
 // Every font the windows ask for resolves to a real font that can draw the
 // texts, installed or stand-in, never to boxes.
 TEST_F(ProgramTest, EveryFontResolvesToOneThatDrawsItsText) {
-    ui::click(program.oxfordWindow->oxfordButton);
-    for (QWidget* widget : program.oxfordWindow->findChildren<QWidget*>()) {
+    ui::click(program.oxfordWindow()->dictionaryButton(1));
+    for (QWidget* widget : program.oxfordWindow()->findChildren<QWidget*>()) {
         const QFontInfo info(widget->font());
         EXPECT_FALSE(info.family().isEmpty()) << qPrintable(widget->objectName());
         EXPECT_TRUE(QFontMetrics(widget->font()).inFont(QLatin1Char('A')))

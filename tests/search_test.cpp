@@ -38,8 +38,8 @@ TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     const SearchCase& c = GetParam();
     SCOPED_TRACE("typed \"" + std::string(c.typed) + "\" into the search box of Form" +
                  std::to_string(c.window));
-    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow : open(c.window);
-    if (c.window == 1) ui::click(w.oxfordButton);
+    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow() : open(c.window);
+    if (c.window == 1) ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, QString::fromUtf8(c.typed));
     EXPECT_EQ(w.searchBox.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
     EXPECT_EQ(w.abbreviationList.listIndex(), c.row)
@@ -122,7 +122,7 @@ TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) 
     for (int row = 0; row < w.abbreviationList.listCount(); ++row) {
         const QString abbreviation = w.abbreviationList.list(row);
         for (const QString& typed : {abbreviation, abbreviation.toLower()}) {
-            QTest::keyClick(w.searchBox.widget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick((&w.searchBox), Qt::Key_A, Qt::ControlModifier);
             ui::type(w.searchBox, typed);
             ASSERT_EQ(w.searchBox.text(), typed);
             EXPECT_EQ(w.abbreviationList.listIndex(), row)
@@ -134,8 +134,8 @@ TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) 
 }
 
 TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::clickRow(w.abbreviationList, 9);
     EXPECT_EQ(w.elaborationBox.text(), "alternating current");
     EXPECT_EQ(w.selectedBox.text(), "AC");
@@ -144,8 +144,8 @@ TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
 }
 
 TEST_F(ProgramTest, DeletingTheLetterThatMatchedNothingFindsTheRowAgain) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "ABTAX");
     EXPECT_EQ(w.abbreviationList.listIndex(), -1);
     EXPECT_TRUE(w.elaborationBox.text().isEmpty());
@@ -157,8 +157,8 @@ TEST_F(ProgramTest, DeletingTheLetterThatMatchedNothingFindsTheRowAgain) {
 }
 
 TEST_F(ProgramTest, EmptyingTheSearchBoxClearsTheSelection) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "F");
     ASSERT_GE(w.abbreviationList.listIndex(), 0);
     ui::backspace(w.searchBox);
@@ -168,15 +168,15 @@ TEST_F(ProgramTest, EmptyingTheSearchBoxClearsTheSelection) {
 }
 
 TEST_F(ProgramTest, TrailingBlanksReachTheBoxes) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "FBI");
     EXPECT_EQ(w.elaborationBox.text(), "Federal Bureau of Investigation ");
 }
 
 TEST_F(ProgramTest, TextTypedIntoTheBoxesIsReplacedByTheNextDisplay) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "AB");
     const QString shown = w.elaborationBox.text();
     ui::type(w.elaborationBox, "scribble");
@@ -198,7 +198,7 @@ TEST_F(ProgramTest, AListClickShowsTheRowAndTheSearchBoxKeepsItsText) {
 }
 
 TEST_F(ProgramTest, OneLookupFromStartToEndInTheBangladeshWindow) {
-    ui::click(program.oxfordWindow->bangladeshButton);
+    ui::click(program.oxfordWindow()->dictionaryButton(4));
     ui::settle();
     DictionaryWindow& w = window(4);
     ASSERT_EQ(w.abbreviationList.listCount(), 275);
@@ -249,8 +249,8 @@ struct BadInput {
 class SearchBadInput : public ProgramTest, public ::testing::WithParamInterface<BadInput> {};
 
 TEST_P(SearchBadInput, MatchesNothingAndLeavesTheWindowWorking) {
-    DictionaryWindow& w = *program.oxfordWindow;
-    ui::click(w.oxfordButton);
+    DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "Z");  // something selected first, so clearing shows
     ui::backspace(w.searchBox);
     ui::type(w.searchBox, "A");

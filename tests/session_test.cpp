@@ -200,10 +200,10 @@ private:
             if (w.abbreviationList.listIndex() != before) m_model.boxesTyped = false;
             return k == Qt::Key_Down ? "down arrow" : "up arrow";
         }
-        forms::TextBox& box = chance(50) ? w.elaborationBox : w.selectedBox;
+        QWidget& box = chance(50) ? static_cast<QWidget&>(w.elaborationBox) : w.selectedBox;
         ui::type(box, "xy");
         m_model.boxesTyped = true;
-        return "type into " + box.name().toStdString();
+        return "type into " + box.objectName().toStdString();
     }
 
     std::string infoAction() {
@@ -279,7 +279,7 @@ private:
     }
 
     std::string check() {
-        if (m_program.ended()) return "the program ended";
+        if (m_program.hasEnded()) return "the program ended";
         for (int n = 1; n <= 5; ++n) {
             if (m_program.dictionaryWindow(n).exists() != (n == m_model.dictionary)) {
                 return "Form" + std::to_string(n) + " existence";
@@ -294,10 +294,12 @@ private:
             }
         }
         if (CopyrightWindow* c = m_program.copyrightWindow.peek()) {
-            const int shown = c->englishPicture.visible() + c->chinesePicture.visible() +
-                              c->bengaliPicture.visible();
+            const int shown = c->englishPicture.isVisibleTo(c) + c->chinesePicture.isVisibleTo(c) +
+                              c->bengaliPicture.isVisibleTo(c);
             if (shown != 1) return "copyright pictures shown: " + std::to_string(shown);
-            const int which = c->englishPicture.visible() ? 1 : c->chinesePicture.visible() ? 2 : 3;
+            const int which = c->englishPicture.isVisibleTo(c)   ? 1
+                              : c->chinesePicture.isVisibleTo(c) ? 2
+                                                                 : 3;
             if (which != m_model.picture) return "copyright picture";
         }
         DictionaryWindow* w = dictionaryWindow();

@@ -18,8 +18,8 @@ std::vector<const QWidget*> workingControls(DictionaryWindow& w) {
     return controls;
 }
 
-bool onScreen(const forms::Control& c) {
-    return c.widget()->isVisible();
+bool onScreen(const QWidget& c) {
+    return c.isVisible();
 }
 
 // The next control that Tab reaches, skipping the parts of a composite widget.
@@ -40,29 +40,29 @@ TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
              &program.aboutWindow, &program.lockWindow}) {
         EXPECT_FALSE(slot->exists());
     }
-    DictionaryWindow& home = *program.oxfordWindow.peek();
+    DictionaryWindow& home = *program.oxfordWindow().peek();
     EXPECT_TRUE(home.isVisible());
     EXPECT_EQ(home.windowTitle(), "Orvanta Abbreviation Dictionary");
     for (auto* c : workingControls(home))
         EXPECT_FALSE(c->isVisible()) << qPrintable(c->objectName());
     ASSERT_TRUE(home.titleLabel);
     EXPECT_TRUE(onScreen(*home.titleLabel));
-    EXPECT_EQ(home.titleLabel->caption(), "Orvanta Abbreviation Dictionary");
+    EXPECT_EQ(home.titleLabel->text(), "Orvanta Abbreviation Dictionary");
     for (int n = 1; n <= 5; ++n) EXPECT_TRUE(onScreen(home.dictionaryButton(n)));
     for (auto* c : {&home.changeHeading, &home.helpButton, &home.closeLabel, &home.minimizeLabel,
                     &home.lockLabel}) {
-        EXPECT_TRUE(onScreen(*c)) << qPrintable(c->name());
+        EXPECT_TRUE(onScreen(*c)) << qPrintable(c->objectName());
     }
-    EXPECT_EQ(home.helpButton.name(), "Label7");
-    EXPECT_EQ(home.selectionCaption.name(), "Label16");
+    EXPECT_EQ(home.helpButton.objectName(), "Label7");
+    EXPECT_EQ(home.selectionCaption.objectName(), "Label16");
 }
 
 TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
-    DictionaryWindow& w = *program.oxfordWindow;
+    DictionaryWindow& w = *program.oxfordWindow();
     const QPoint where = w.pos();
-    ui::click(w.oxfordButton);
+    ui::click(w.dictionaryButton(1));
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
-    EXPECT_EQ(program.oxfordWindow.peek(), &w) << "the same window, in place";
+    EXPECT_EQ(program.oxfordWindow().peek(), &w) << "the same window, in place";
     EXPECT_EQ(w.pos(), where);
     for (auto* c : workingControls(w)) EXPECT_TRUE(c->isVisible()) << qPrintable(c->objectName());
     EXPECT_FALSE(onScreen(*w.titleLabel));
@@ -77,7 +77,7 @@ TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
     ui::type(w.searchBox, "AC");
     const auto index = w.abbreviationList.listIndex();
     const QString shown = w.elaborationBox.text();
-    ui::click(w.oxfordButton);
+    ui::click(w.dictionaryButton(1));
     EXPECT_EQ(w.abbreviationList.listCount(), rows);
     EXPECT_EQ(w.searchBox.text(), "AC");
     EXPECT_EQ(w.abbreviationList.listIndex(), index);
@@ -85,31 +85,31 @@ TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
 }
 
 TEST_F(ProgramTest, CloseLabelOfADictionaryWindowEndsTheProgram) {
-    ui::click(program.oxfordWindow->helpButton);
-    ui::click(program.oxfordWindow->closeLabel);
+    ui::click(program.oxfordWindow()->helpButton);
+    ui::click(program.oxfordWindow()->closeLabel);
     ui::settle();
     EXPECT_EQ(endings, 1);
-    EXPECT_TRUE(program.ended());
+    EXPECT_TRUE(program.hasEnded());
     EXPECT_TRUE(dictionaryWindows().empty());
     EXPECT_FALSE(program.helpMenu.exists()) << "every window goes with it";
 }
 
 TEST_F(ProgramTest, MinimizeLabelMinimizesItsWindowAlone) {
-    ui::click(program.oxfordWindow->oxfordButton);
-    ui::type(program.oxfordWindow->searchBox, "TB");
-    ui::click(program.oxfordWindow->helpButton);
-    ui::click(program.oxfordWindow->minimizeLabel);
-    EXPECT_TRUE(program.oxfordWindow->isMinimized());
+    ui::click(program.oxfordWindow()->dictionaryButton(1));
+    ui::type(program.oxfordWindow()->searchBox, "TB");
+    ui::click(program.oxfordWindow()->helpButton);
+    ui::click(program.oxfordWindow()->minimizeLabel);
+    EXPECT_TRUE(program.oxfordWindow()->isMinimized());
     EXPECT_FALSE(program.helpMenu->isMinimized());
-    program.oxfordWindow->showForm();
-    EXPECT_EQ(program.oxfordWindow->searchBox.text(), "TB");
-    EXPECT_EQ(program.oxfordWindow->selectedBox.text(),
-              program.oxfordWindow->abbreviationList.text());
+    program.oxfordWindow()->showForm();
+    EXPECT_EQ(program.oxfordWindow()->searchBox.text(), "TB");
+    EXPECT_EQ(program.oxfordWindow()->selectedBox.text(),
+              program.oxfordWindow()->abbreviationList.text());
     EXPECT_EQ(endings, 0);
 }
 
 TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
-    DictionaryWindow& w = *program.oxfordWindow;
+    DictionaryWindow& w = *program.oxfordWindow();
     const QPoint before = w.pos();
     // Over the hidden list, away from the title label.
     ui::drag(&w, {60, 200}, {33, 21}, Qt::RightButton);
@@ -130,7 +130,7 @@ class Layout : public ProgramTest, public ::testing::WithParamInterface<Geometry
 
 TEST_P(Layout, ControlsStandWhereTheLayoutPutsThem) {
     const GeometryCase& c = GetParam();
-    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow : open(c.window);
+    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow() : open(c.window);
     auto* widget = w.findChild<QWidget*>(c.control);
     ASSERT_NE(widget, nullptr) << c.control;
     EXPECT_EQ(widget->geometry(), c.rect.toPixels()) << c.control;
@@ -170,9 +170,9 @@ TEST_F(ProgramTest, WindowFramesMatchTheirDictionaries) {
 }
 
 TEST_F(ProgramTest, DictionaryButtonsShowTheirCaptionsOnTwoLines) {
-    DictionaryWindow& w = *program.oxfordWindow;
+    DictionaryWindow& w = *program.oxfordWindow();
     for (int n = 1; n <= 5; ++n) {
-        auto* label = static_cast<QLabel*>(w.dictionaryButton(n).widget());
+        auto* label = &w.dictionaryButton(n);
         EXPECT_EQ(label->toolTip(), label->text());
         EXPECT_GE(label->heightForWidth(label->width()), 2 * label->fontMetrics().height())
             << qPrintable(label->text());
@@ -185,18 +185,18 @@ TEST_F(ProgramTest, OnlyTheListAndTheBoxesTakeTheFocus) {
         EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << qPrintable(child->objectName());
     }
     // Tab order of the Computer window: Text3, Text2, Text1, List1.
-    EXPECT_EQ(nextByTab(w.selectedBox.widget()), w.elaborationBox.widget());
-    EXPECT_EQ(nextByTab(w.elaborationBox.widget()), w.searchBox.widget());
-    EXPECT_EQ(nextByTab(w.searchBox.widget()), w.abbreviationList.widget());
+    EXPECT_EQ(nextByTab(&w.selectedBox), (&w.elaborationBox));
+    EXPECT_EQ(nextByTab(&w.elaborationBox), (&w.searchBox));
+    EXPECT_EQ(nextByTab(&w.searchBox), (&w.abbreviationList));
 }
 
 TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
-    auto* one = qobject_cast<QPlainTextEdit*>(open(2).elaborationBox.widget());
+    auto* one = qobject_cast<QPlainTextEdit*>(&open(2).elaborationBox);
     ASSERT_NE(one, nullptr);
     EXPECT_EQ(one->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(one->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    ui::click(window(2).hardwareButton);
-    auto* wrapped = qobject_cast<QPlainTextEdit*>(window(3).elaborationBox.widget());
+    ui::click(window(2).dictionaryButton(3));
+    auto* wrapped = qobject_cast<QPlainTextEdit*>(&window(3).elaborationBox);
     ASSERT_NE(wrapped, nullptr);
     EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

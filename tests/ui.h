@@ -5,12 +5,10 @@
 // lies there gets them.
 
 #include <QApplication>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
 
-#include "forms/control.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "forms/list_box.h"
@@ -26,13 +24,8 @@ inline void settle() {
     }
 }
 
-inline QWidget* windowOf(const forms::Control& control) {
-    return control.widget()->window();
-}
-
-inline QPoint centreInWindow(const forms::Control& control) {
-    QWidget* w = control.widget();
-    return w->mapTo(w->window(), w->rect().center());
+inline QPoint centreInWindow(const QWidget& control) {
+    return control.mapTo(control.window(), control.rect().center());
 }
 
 inline void clickAt(QWidget* window, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
@@ -40,8 +33,8 @@ inline void clickAt(QWidget* window, QPoint at, Qt::MouseButton button = Qt::Lef
 }
 
 // A left click in the middle of a control, delivered through its window.
-inline void click(const forms::Control& control, Qt::MouseButton button = Qt::LeftButton) {
-    clickAt(windowOf(control), centreInWindow(control), button);
+inline void click(const QWidget& control, Qt::MouseButton button = Qt::LeftButton) {
+    clickAt(control.window(), centreInWindow(control), button);
 }
 
 // Press at `from`, move by `by` with the button held, release.
@@ -55,36 +48,38 @@ inline void drag(QWidget* window, QPoint from, QPoint by, Qt::MouseButton button
     settle();
 }
 
-inline void type(forms::TextBox& box, const QString& text) {
-    QTest::keyClicks(box.widget(), text);
+inline void type(QWidget& box, const QString& text) {
+    QTest::keyClicks(&box, text);
 }
 
-inline void backspace(forms::TextBox& box) {
-    QTest::keyClick(box.widget(), Qt::Key_Backspace);
+inline void backspace(QWidget& box) {
+    QTest::keyClick(&box, Qt::Key_Backspace);
 }
 
 // Puts text into the box the way a paste does: one change of the text.
-inline void paste(forms::TextBox& box, const QString& text);
+inline void paste(QWidget& box, const QString& text);
+
+// Where row `row` of a list is drawn, in its window, once scrolled into view.
+inline QPoint rowInWindow(forms::ListBox& list, int row) {
+    const QModelIndex index = list.model()->index(row, 0);
+    list.scrollTo(index);
+    return list.viewport()->mapTo(list.window(), list.visualRect(index).center());
+}
 
 // A click on row `row` of a list, delivered through its window.
 inline void clickRow(forms::ListBox& list, int row) {
-    auto* widget = static_cast<QListWidget*>(list.widget());
-    widget->scrollToItem(widget->item(row));
-    const QRect r = widget->visualItemRect(widget->item(row));
-    const QPoint at = widget->viewport()->mapTo(widget->window(), r.center());
-    clickAt(widget->window(), at);
+    clickAt(list.window(), rowInWindow(list, row));
 }
 
 inline void key(forms::ListBox& list, Qt::Key k) {
-    QWidget* viewport = static_cast<QListWidget*>(list.widget());
-    QTest::keyClick(viewport, k);
+    QTest::keyClick(&list, k);
 }
 
 }  // namespace ui
 
 #include <QClipboard>
 
-inline void ui::paste(forms::TextBox& box, const QString& text) {
+inline void ui::paste(QWidget& box, const QString& text) {
     QApplication::clipboard()->setText(text);
-    QTest::keyClick(box.widget(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
 }

@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "forms/clock.h"
+#include "shell/application.h"
 #include "shell/program.h"
+#include "tests/support/stepped_clock.h"
 
 namespace {
 
@@ -20,11 +21,11 @@ void save(QWidget& window, const char* name) {
 }
 
 void click(forms::Label& label) {
-    QTest::mouseClick(label.widget(), Qt::LeftButton, {}, label.widget()->rect().center());
+    QTest::mouseClick(&label, Qt::LeftButton, {}, label.rect().center());
 }
 
 void type(forms::TextBox& box, const char* text) {
-    QTest::keyClicks(box.widget(), text);
+    QTest::keyClicks(&box, text);
 }
 
 }  // namespace
@@ -32,33 +33,33 @@ void type(forms::TextBox& box, const char* text) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    shell::setUpApplication();
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
     // A fixed moment, so that the lock window's pictures are the same each run.
-    forms::ManualClock clock(QDateTime(QDate(2026, 12, 10), QTime(13, 5, 9)));
-    shell::Program program;
+    support::SteppedClock clock(QDateTime(QDate(2026, 12, 10), QTime(13, 5, 9)));
+    shell::Program program(clock);
     program.start();
-    save(*program.oxfordWindow, "form1_home");
-    click(program.oxfordWindow->oxfordButton);
-    save(*program.oxfordWindow, "form1_oxford");
-    type(program.oxfordWindow->searchBox, "TESOL");
-    save(*program.oxfordWindow, "form1_search");
+    save(*program.oxfordWindow(), "form1_home");
+    click(program.oxfordWindow()->dictionaryButton(1));
+    save(*program.oxfordWindow(), "form1_oxford");
+    type(program.oxfordWindow()->searchBox, "TESOL");
+    save(*program.oxfordWindow(), "form1_search");
 
     const char* searches[] = {"", "ASCII", "CCITT", "BARD", "UNESCO"};
     const char* names[] = {"", "form2_computer", "form3_hardware", "form4_bangladesh",
                            "form5_international"};
     for (int n = 2; n <= 5; ++n) {
-        auto& current = program.oxfordWindow.exists() ? program.oxfordWindow.get()
-                                                      : program.dictionaryWindow(n - 1).get();
+        auto& current = program.oxfordWindow().exists() ? program.oxfordWindow().get()
+                                                        : program.dictionaryWindow(n - 1).get();
         click(current.dictionaryButton(n));
         auto& window = program.dictionaryWindow(n).get();
         save(window, (std::string(names[n - 1]) + "_empty").c_str());
         type(window.searchBox, searches[n - 1]);
         save(window, names[n - 1]);
     }
-    auto& form5 = program.internationalWindow.get();
+    auto& form5 = program.dictionaryWindow(5).get();
     click(form5.helpButton);
     save(*program.helpMenu, "form6_help_menu");
     click(program.helpMenu->helpButton);

@@ -1,0 +1,80 @@
+#include "shell/about_window.h"
+
+#include <QCoreApplication>
+
+#include "shell/styles.h"
+#include "shell/texts.h"
+
+namespace shell {
+
+namespace {
+
+// Left, top, width, height (twips) and tab index of every control.
+constexpr struct {
+    InfoFrame frame;
+    Place creditLine, authorLine, ownerHeading, makerLine, makerYearsLine, copyrightYearsLine,
+        copyrightHolderLine, rightsLine, versionLine, productIdLine;
+} kLayout{
+    .frame = {.caption = "About",
+              .picture = ":/backgrounds/form9.jpg",
+              .icon = kIconD,
+              .closeLabel = {4130, 60, 375, 255},
+              .minimizeLabel = {3770, 30, 255, 330}},
+    .creditLine = {720, 720, 3015, 735, 2},
+    .authorLine = {960, 1560, 2535, 375, 3},
+    .ownerHeading = {1440, 1920, 1575, 375, 4},
+    .makerLine = {1540, 2280, 1335, 375, 5},
+    .makerYearsLine = {1560, 2640, 1575, 375, 6},
+    .copyrightYearsLine = {360, 3480, 2775, 375, 7},
+    .copyrightHolderLine = {360, 3840, 855, 375, 8},
+    .rightsLine = {360, 4200, 2295, 375, 9},
+    .versionLine = {360, 4520, 1695, 255, 10},
+    .productIdLine = {2160, 4800, 2055, 375, 11},
+};
+
+}  // namespace
+
+AboutWindow::AboutWindow(Program& program)
+    : InfoWindow(program, kLayout.frame),
+      creditLine(this, "Label1"),
+      authorLine(this, "Label2"),
+      ownerHeading(this, "Label3"),
+      makerLine(this, "Label4"),
+      makerYearsLine(this, "Label5"),
+      copyrightYearsLine(this, "Label6"),
+      copyrightHolderLine(this, "Label7"),
+      rightsLine(this, "Label10"),
+      versionLine(this, "Label11"),
+      productIdLine(this, "Label12") {
+    setObjectName("Form9");
+    place(creditLine, kLayout.creditLine);
+    place(authorLine, kLayout.authorLine);
+    place(ownerHeading, kLayout.ownerHeading);
+    place(makerLine, kLayout.makerLine);
+    place(makerYearsLine, kLayout.makerYearsLine);
+    place(copyrightYearsLine, kLayout.copyrightYearsLine);
+    place(copyrightHolderLine, kLayout.copyrightHolderLine);
+    place(rightsLine, kLayout.rightsLine);
+    place(versionLine, kLayout.versionLine);
+    place(productIdLine, kLayout.productIdLine);
+    creditLine.setText(texts::kAuthorCredit);
+    authorLine.setText(texts::kAuthor);
+    ownerHeading.setText(texts::kOwnerHeading);
+    makerLine.setText(texts::kMaker);
+    makerYearsLine.setText(texts::kMakerYears);
+    copyrightYearsLine.setText(texts::kCopyrightYears);
+    copyrightHolderLine.setText(texts::kCopyrightHolder);
+    rightsLine.setText(texts::kRights);
+    versionLine.setText("Version: " + QCoreApplication::applicationVersion());
+    productIdLine.setText(texts::kProductId);
+    for (forms::Label* line : {&creditLine, &authorLine, &ownerHeading, &makerLine}) {
+        line->setStyle(plainText(12, forms::Alignment::Centre));
+    }
+    for (forms::Label* line :
+         {&makerYearsLine, &copyrightYearsLine, &copyrightHolderLine, &rightsLine, &versionLine}) {
+        line->setStyle(plainText(12));
+    }
+    productIdLine.setStyle(plainText(9.75));
+}
+
+}  // namespace shell

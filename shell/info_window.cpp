@@ -1,0 +1,20 @@
+#include "shell/info_window.h"
+
+#include "shell/styles.h"
+
+namespace shell {
+
+InfoWindow::InfoWindow(Program& program, const InfoFrame& frame)
+    : forms::Form({frame.caption, 4560, 5370, frame.picture, frame.icon, true}),
+      closeLabel(this, "Label8"),
+      minimizeLabel(this, "Label9"),
+      m_program(program) {
+    place(closeLabel, frame.closeLabel);
+    place(minimizeLabel, frame.minimizeLabel);
+    setTitleBarLabel(closeLabel, "X", "Close");
+    setTitleBarLabel(minimizeLabel, "_", "Minimize");
+    connect(&closeLabel, &forms::Label::clicked, this, &InfoWindow::unload);
+    connect(&minimizeLabel, &forms::Label::clicked, this, &InfoWindow::minimize);
+}
+
+}  // namespace shell
