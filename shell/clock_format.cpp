@@ -1,5 +1,6 @@
 #include "shell/clock_format.h"
 
+#include <QFontMetricsF>
 #include <QTime>
 #include <algorithm>
 #include <vector>
@@ -205,8 +206,8 @@ TimeFormat twentyFourHour(TimeFormat parts) {
 
 // The widest text a format gives over a day: every hour, with minutes and
 // seconds alike, so that the widest two-digit value stands in both places.
-int widestText(const QLocale& locale, const QString& format, const QFontMetrics& metrics) {
-    int widest = 0;
+qreal widestText(const QLocale& locale, const QString& format, const QFontMetricsF& metrics) {
+    qreal widest = 0;
     for (int hour = 0; hour < 24; ++hour) {
         for (int m = 0; m < 60; ++m) {
             widest = std::max(
@@ -218,7 +219,10 @@ int widestText(const QLocale& locale, const QString& format, const QFontMetrics&
 
 }  // namespace
 
-QString clockFormat(const QLocale& locale, const QFontMetrics& metrics, int width) {
+QString clockFormat(const QLocale& locale, const QFont& font, int width) {
+    // In fractions of a pixel: a text a fraction wider than the label, which
+    // whole pixels round down to its width, would wrap in it.
+    const QFontMetricsF metrics(font);
     const TimeFormat shortWithSeconds =
         withSeconds(withoutZone(parse(locale.timeFormat(QLocale::ShortFormat))));
     const QString candidates[] = {

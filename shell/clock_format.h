@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFontMetrics>
+#include <QFont>
 #include <QLocale>
 #include <QString>
 
@@ -12,6 +12,6 @@ namespace shell {
 // of day, the first of its shorter forms with seconds that fits: the short
 // format with seconds added in the locale's own way, the same on a 24-hour
 // clock, and last "HH:mm:ss".
-QString clockFormat(const QLocale& locale, const QFontMetrics& metrics, int width);
+QString clockFormat(const QLocale& locale, const QFont& font, int width);
 
 }  // namespace shell

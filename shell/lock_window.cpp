@@ -1,6 +1,5 @@
 #include "shell/lock_window.h"
 
-#include <QFontMetrics>
 #include <QHash>
 
 #include "shell/clock_format.h"
@@ -57,8 +56,8 @@ QString LockWindow::timeText(const QTime& time) {
     const QString key = locale.bcp47Name();
     auto format = formats.constFind(key);
     if (format == formats.cend()) {
-        format = formats.insert(key, clockFormat(locale, QFontMetrics(timeLabel.font()),
-                                                 timeLabel.contentsRect().width()));
+        format = formats.insert(
+            key, clockFormat(locale, timeLabel.font(), timeLabel.contentsRect().width()));
     }
     return locale.toString(time, *format);
 }

@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config clang-format git
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
-    fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-dejavu-core
+    fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-noto-cjk fonts-dejavu-core
     strace
     qt6-qpa-plugins xvfb openbox xdotool x11-utils
 )
