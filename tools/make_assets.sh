@@ -4,20 +4,15 @@
 # are set in), compiles the program when its source changed, draws the assets and checks them.
 #
 #   tools/make_assets.sh               write assets/ and verify it
-#   tools/make_assets.sh --sheet PNG   also draw a contact sheet of all assets into PNG
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source_dir="$root/tools/make_assets"
 out_dir="$root/assets"
 build_dir="${TMPDIR:-/tmp}/orvanta_make_assets"
-sheet=""
-if [[ ${1:-} == "--sheet" ]]; then
-    sheet=${2:?"--sheet needs a PNG path"}
-fi
 
 bash "$root/tools/setup.sh" g++ pkg-config qt6-base-dev \
-    fonts-crosextra-carlito fonts-noto-core fonts-noto-cjk fonts-texgyre fonts-dejavu-core
+    fonts-crosextra-carlito fonts-noto-core fonts-noto-cjk fonts-dejavu-core
 
 mkdir -p "$build_dir"
 binary="$build_dir/make_assets"
@@ -44,8 +39,3 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 "$binary" "$out_dir"
 "$binary" --check "$out_dir"
-if [[ -n $sheet ]]; then
-    mkdir -p "$(dirname "$sheet")"
-    "$binary" --sheet "$out_dir" "$sheet"
-    echo "make_assets: contact sheet in $sheet"
-fi
