@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Rebuilds every picture and icon in assets/ from the drawing program in tools/make_assets/.
 # Installs with apt-get only the packages this machine lacks (compiler, Qt, the fonts the pictures
-# are set in), compiles the program when its source changed, draws the assets and checks them.
+# are set in), compiles the program when its sources changed, draws the assets and checks them.
 #
 #   tools/make_assets.sh               write assets/ and verify it
 set -euo pipefail
@@ -21,15 +21,16 @@ rebuild=0
 if [[ ! -x $binary ]]; then
     rebuild=1
 else
-    for s in "${sources[@]}"; do
+    # The headers count too: a changed declaration changes every source that includes it.
+    for s in "${sources[@]}" "$source_dir"/*.h; do
         if [[ $s -nt $binary ]]; then rebuild=1; fi
     done
 fi
 if ((rebuild)); then
     echo "make_assets: compiling"
     # shellcheck disable=SC2046
-    g++ -std=c++20 -O2 -fPIC -Wall -Wextra $(pkg-config --cflags Qt6Gui) "${sources[@]}" \
-        -o "$binary.tmp" $(pkg-config --libs Qt6Gui)
+    g++ -std=c++20 -O2 -fPIC -Wall -Wextra -I"$root" $(pkg-config --cflags Qt6Gui) \
+        "${sources[@]}" -o "$binary.tmp" $(pkg-config --libs Qt6Gui)
     mv "$binary.tmp" "$binary"
 fi
 
