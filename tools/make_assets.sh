@@ -9,7 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source_dir="$root/tools/make_assets"
 out_dir="$root/assets"
-build_dir="${TMPDIR:-/tmp}/orvanta_make_assets"
+# Inside this checkout: a binary built from another checkout's sources is never taken for ours.
+build_dir="$root/build/make_assets"
 
 bash "$root/tools/setup.sh" g++ pkg-config qt6-base-dev \
     fonts-crosextra-carlito fonts-noto-core fonts-noto-cjk fonts-dejavu-core
