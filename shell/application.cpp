@@ -1,11 +1,9 @@
 #include "shell/application.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
 #include "forms/clock.h"
-#include "forms/platform_check.h"
+#include "forms/platform_failure.h"
 #include "shell/program.h"
 
 namespace shell {
@@ -17,13 +15,9 @@ void setUpApplication() {
 }
 
 int run(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (const QString problem = forms::platformProblem(arguments); !problem.isEmpty()) {
-        std::fprintf(stderr, "orvanta: %s\n", qPrintable(problem));
-        return EXIT_FAILURE;
-    }
+    forms::installPlatformFailureHandler(argc, argv);
     QApplication app(argc, argv);
+    forms::removePlatformFailureHandler();
     setUpApplication();
 
     forms::SystemClock clock;

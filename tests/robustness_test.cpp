@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QMouseEvent>
-#include <QProcess>
 
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"
@@ -70,26 +69,5 @@ TEST_F(ProgramTest, EveryFontResolvesToOneThatDrawsItsText) {
     const QFont bengali = forms::resolveFont({"SutonnyMJ", 14.25}).font;
     EXPECT_TRUE(QFontMetrics(bengali).inFontUcs4(0x0995)) << "ka";
 }
-
-#ifdef ORVANTA_BINARY
-// Without a display the program says so in one line and exits with 1.
-TEST(ProgramProcess, WithoutADisplayItFailsClearly) {
-    for (const char* platform : {"", "xcb"}) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-        if (*platform != '\0') env.insert("QT_QPA_PLATFORM", platform);
-        process.setProcessEnvironment(env);
-        process.start(ORVANTA_BINARY, {});
-        ASSERT_TRUE(process.waitForFinished(30000)) << platform;
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << platform;
-        EXPECT_EQ(process.exitCode(), 1) << platform;
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        EXPECT_EQ(err.count('\n'), 0) << qPrintable(err);
-        EXPECT_TRUE(err.contains("display")) << qPrintable(err);
-        EXPECT_TRUE(err.contains("QT_QPA_PLATFORM=offscreen")) << qPrintable(err);
-    }
-}
-#endif
 
 }  // namespace

@@ -325,12 +325,19 @@ case_paste_without_selection() {
     fi
 }
 
-# A display or platform that cannot be opened: one line that names it, and
-# status 1.
-case_cannot_open() {  # name expected-text env...
+# A display or platform that cannot be opened: one line that names it and
+# where it came from, and status 1. The program's arguments follow a "--".
+case_cannot_open() {  # name expected-text [env...] [-- argument...]
     local name=$1 expected=$2
     shift 2
-    env -u DISPLAY -u QT_QPA_PLATFORM "$@" timeout 20 "$binary" >"$work/out.log" 2>"$work/err.log"
+    local assignments=()
+    while (($#)) && [[ $1 != -- ]]; do
+        assignments+=("$1")
+        shift
+    done
+    (($#)) && shift
+    env -u DISPLAY -u QT_QPA_PLATFORM "${assignments[@]}" timeout 20 "${program:-$binary}" "$@" \
+        >"$work/out.log" 2>"$work/err.log"
     local code=$?
     local lines
     lines=$(grep -c '' "$work/err.log")
@@ -352,8 +359,8 @@ started=$SECONDS
 # A display number that no server has.
 absent=59
 while [[ -e /tmp/.X11-unix/X$absent || -e /tmp/.X$absent-lock ]]; do absent=$((absent + 1)); done
-case_cannot_open no-server "\":$absent\"" DISPLAY=":$absent"
-case_cannot_open bad-display-name '"nohost:abc"' DISPLAY=nohost:abc
+case_cannot_open no-server "\":$absent\" (from DISPLAY)" DISPLAY=":$absent"
+case_cannot_open bad-display-name '"nohost:abc" (from DISPLAY)' DISPLAY=nohost:abc
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
@@ -366,9 +373,26 @@ if ! wait_for 10 test -s "$work/display"; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-case_cannot_open unknown-platform '"nonsense"' DISPLAY="$DISPLAY" QT_QPA_PLATFORM=nonsense
-case_cannot_open wayland-without-display 'WAYLAND_DISPLAY' DISPLAY="$DISPLAY" \
-    QT_QPA_PLATFORM=wayland
+case_cannot_open unknown-platform '"nonsense" (from QT_QPA_PLATFORM)' DISPLAY="$DISPLAY" \
+    QT_QPA_PLATFORM=nonsense
+# Qt's Wayland plugin comes in a package of its own; without it, that is what
+# the line says.
+plugins=$(/usr/lib/qt6/bin/qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)
+if compgen -G "${plugins:-/usr/lib/*/qt6/plugins}/platforms/libqwayland-generic.so" >/dev/null; then
+    no_wayland='"wayland" (from QT_QPA_PLATFORM) finds no Wayland display: WAYLAND_DISPLAY is not set'
+else
+    no_wayland='"wayland" (from QT_QPA_PLATFORM) is not installed'
+fi
+case_cannot_open wayland-without-display "$no_wayland" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=wayland
+# The server answers, but has no such screen.
+case_cannot_open missing-screen "\"$DISPLAY.5\" (from DISPLAY) has no screen 5" DISPLAY="$DISPLAY.5"
+# Qt's -display option names the display rather than DISPLAY, which works here.
+case_cannot_open display-option "\":$absent\" (from -display)" DISPLAY="$DISPLAY" -- \
+    -display ":$absent"
+if [[ -n "$asan_binary" ]]; then
+    LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0" program=$asan_binary \
+        case_cannot_open sanitized-missing-screen "has no screen 5" DISPLAY="$DISPLAY.5"
+fi
 
 # Without a window manager the program moves its windows itself.
 case_button_drag bare-x-right-drag 3 close
