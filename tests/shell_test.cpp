@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"
@@ -201,5 +205,88 @@ TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
     EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
+
+// --- the elaboration box, as the user reads a long elaboration ----------------------
+
+struct ElaborationCase {
+    int window;
+    bool wraps;  // at the box's width, between words; else one line with a scroll bar under it
+};
+
+void PrintTo(const ElaborationCase& c, std::ostream* os) {
+    *os << "Form" << c.window;
+}
+
+class ElaborationBox : public ProgramTest, public ::testing::WithParamInterface<ElaborationCase> {
+protected:
+    // The window in its working state, the row with the longest elaboration
+    // chosen by a click in its list.
+    DictionaryWindow& showLongestElaboration() {
+        const int n = GetParam().window;
+        DictionaryWindow& w = n == 1 ? *program.oxfordWindow() : open(n);
+        if (n == 1) ui::click(w.dictionaryButton(1));
+        const dictionaries::Dictionary& d = dictionaries::dictionary(n);
+        int longest = 0;
+        for (int row = 1; row < d.rowCount(); ++row) {
+            if (d.elaboration(row).size() > d.elaboration(longest).size()) longest = row;
+        }
+        ui::clickRow(w.abbreviationList, longest);
+        ui::settle();
+        return w;
+    }
+};
+
+// The lines of the box's text as it lays them out and paints them.
+std::vector<QTextLine> shownLines(QPlainTextEdit& box) {
+    box.grab();
+    const QTextBlock block = box.document()->firstBlock();
+    box.document()->documentLayout()->blockBoundingRect(block);
+    std::vector<QTextLine> lines;
+    for (int i = 0; i < block.layout()->lineCount(); ++i)
+        lines.push_back(block.layout()->lineAt(i));
+    return lines;
+}
+
+TEST_P(ElaborationBox, ShowsALongElaborationAsLaidOut) {
+    DictionaryWindow& w = showLongestElaboration();
+    QPlainTextEdit& box = w.elaborationBox;
+    const QString shown = box.toPlainText();
+    ASSERT_FALSE(shown.isEmpty());
+    ASSERT_EQ(box.document()->blockCount(), 1) << "an elaboration is one paragraph";
+    const std::vector<QTextLine> lines = shownLines(box);
+    ASSERT_FALSE(lines.empty());
+    const int visibleWidth = box.viewport()->width();
+    if (!GetParam().wraps) {
+        EXPECT_EQ(lines.size(), 1u) << "the elaboration runs on to the right on one line";
+        EXPECT_GT(lines.front().naturalTextWidth(), visibleWidth) << "it is wider than the box";
+        EXPECT_TRUE(box.horizontalScrollBar()->isVisible());
+        EXPECT_GT(box.horizontalScrollBar()->maximum(), 0) << "the rest of the line is scrolled to";
+        EXPECT_FALSE(box.verticalScrollBar()->isVisible());
+        return;
+    }
+    EXPECT_GE(lines.size(), 3u) << "the elaboration is broken into lines";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QTextLine& line = lines[i];
+        const QString text = shown.mid(line.textStart(), line.textLength());
+        EXPECT_LE(line.naturalTextWidth(), visibleWidth)
+            << "line " << i << " runs out of the box: " << qPrintable(text);
+        if (i + 1 < lines.size()) {
+            EXPECT_TRUE(text.endsWith(QLatin1Char(' ')))
+                << "line " << i << " cuts a word: " << qPrintable(text) << "|"
+                << qPrintable(shown.mid(line.textStart() + line.textLength(), 8));
+        }
+    }
+    EXPECT_FALSE(box.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(box.verticalScrollBar()->isVisible());
+    EXPECT_GT(box.verticalScrollBar()->maximum(), 0) << "the lines below are scrolled to";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, ElaborationBox,
+                         ::testing::Values(ElaborationCase{1, false}, ElaborationCase{2, false},
+                                           ElaborationCase{3, true}, ElaborationCase{4, false},
+                                           ElaborationCase{5, false}),
+                         [](const auto& info) {
+                             return "Form" + std::to_string(info.param.window);
+                         });
 
 }  // namespace
