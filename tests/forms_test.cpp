@@ -183,6 +183,46 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{"OnPicture", Qt::LeftButton, {}, {250, 150}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A drag is a press, many moves and a release: after each move the window
+// stands where it stood at the press, shifted by all the pointer has moved
+// since, and so stays under the pointer.
+struct DragPathCase {
+    const char* name;
+    Qt::MouseButton button;
+    std::vector<QPoint> path;  // the pointer's offsets from the press, on the screen
+};
+
+void PrintTo(const DragPathCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WindowDragPath : public ::testing::TestWithParam<DragPathCase> {};
+
+TEST_P(WindowDragPath, WindowStaysUnderThePointer) {
+    const DragPathCase& c = GetParam();
+    TestForm form;
+    form.show();
+    const QPoint before = form.pos();
+    std::vector<QPoint> expected;
+    for (const QPoint& offset : c.path) expected.push_back(before + offset);
+    EXPECT_EQ(ui::dragAlong(&form, {350, 250}, c.path, c.button), expected);
+    EXPECT_EQ(form.pos(), before + c.path.back()) << "after the release";
+    // The window is let go of: a move without the button leaves it there.
+    QTest::mouseMove(form.windowHandle(), {300, 200});
+    ui::settle();
+    EXPECT_EQ(form.pos(), before + c.path.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WindowDragPath,
+    ::testing::Values(
+        DragPathCase{"Steady", Qt::LeftButton, {{10, 5}, {25, 15}, {40, 25}}},
+        DragPathCase{"StepByStep", Qt::LeftButton, {{1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 3}}},
+        DragPathCase{"ThereAndBack", Qt::LeftButton, {{30, 20}, {60, 40}, {30, 20}, {0, 0}}},
+        DragPathCase{"UpAndLeft", Qt::RightButton, {{-15, 10}, {-40, -5}, {-70, -35}}},
+        DragPathCase{"Pauses", Qt::MiddleButton, {{20, 0}, {20, 0}, {20, 0}, {45, 12}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(WindowDragRule, HiddenControlsLetThePressThrough) {
     TestForm form;
     form.list.setVisible(false);

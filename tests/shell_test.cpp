@@ -122,6 +122,30 @@ TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
     EXPECT_EQ(w.pos(), before + QPoint(33, 21)) << "not from the title label";
 }
 
+// Dragged from the background with several moves of the pointer, a window
+// keeps under the pointer all along and stays where the pointer let it go.
+TEST_F(ProgramTest, WindowsFollowThePointerThroughADrag) {
+    ui::click(program.oxfordWindow()->dictionaryButton(3));
+    ui::settle();
+    ui::click(window(3).helpButton);
+    ui::settle();
+    struct Drag {
+        forms::Form* window;
+        QPoint from;
+    };
+    for (const Drag& d : {Drag{&window(3), {60, 480}}, Drag{program.helpMenu.peek(), {30, 320}}}) {
+        ASSERT_NE(d.window, nullptr);
+        ASSERT_EQ(d.window->childAt(d.from), nullptr) << "a press on the background";
+        const QPoint before = d.window->pos();
+        const std::vector<QPoint> path{{12, -4}, {30, -10}, {55, 8}, {70, 26}};
+        std::vector<QPoint> expected;
+        for (const QPoint& offset : path) expected.push_back(before + offset);
+        EXPECT_EQ(ui::dragAlong(d.window, d.from, path, Qt::LeftButton), expected)
+            << qPrintable(d.window->objectName());
+        EXPECT_EQ(d.window->pos(), before + path.back()) << qPrintable(d.window->objectName());
+    }
+}
+
 // --- the layout ---------------------------------------------------------------------
 
 struct GeometryCase {
