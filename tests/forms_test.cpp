@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -314,6 +315,42 @@ TEST(TextBoxControl, HasNoLengthLimit) {
     ui::paste(form.box, big);
     EXPECT_EQ(form.box.text().size(), big.size());
     EXPECT_EQ(form.changes, 1);
+}
+
+// A text the program puts in a box is read from its start: its first
+// characters stand at the box's left, as they would if the text were no
+// longer than they, and its end is out of view. So too after the user has
+// typed a long text, which leaves its own end in view.
+TEST(TextBoxControl, TextTheProgramSetsShowsFromItsStart) {
+    const QString start = "Electrically";
+    const QString text = start + " Erasable Programmable Read Only Memory, and more of it";
+    for (const char* typedFirst : {"", "typed by the user until it runs out of the box"}) {
+        TestForm form;
+        form.show();
+        ui::type(form.box, typedFirst);
+        form.list.setFocus();  // no cursor blinks in the box
+        ASSERT_GT(form.box.fontMetrics().horizontalAdvance(text), form.box.width());
+        form.box.setText(start);
+        const QImage alone = form.box.grab().toImage();
+        form.box.setText(text);
+        const QImage shown = form.box.grab().toImage();
+
+        EXPECT_EQ(form.box.cursorPosition(), 0) << typedFirst;
+        const QRect inside = form.box.contentsRect();
+        EXPECT_EQ(form.box.cursorPositionAt({inside.left() + 1, inside.center().y()}), 0)
+            << "the first character is the leftmost";
+        EXPECT_LT(form.box.cursorPositionAt({inside.right() - 1, inside.center().y()}),
+                  text.size() - 10)
+            << "the end is out of view";
+        // Up to the width of its first word, the box looks as if it held that word alone.
+        const int firstWord = form.box.fontMetrics().horizontalAdvance(start);
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < firstWord; ++x) differing += shown.pixel(x, y) != alone.pixel(x, y);
+        }
+        EXPECT_EQ(differing, 0) << "pixels where the first word is drawn; typed first: \""
+                                << typedFirst << '"';
+    }
 }
 
 // --- lists ----------------------------------------------------------------------

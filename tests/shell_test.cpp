@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <functional>
 
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"
@@ -228,6 +229,51 @@ TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
     ASSERT_NE(wrapped, nullptr);
     EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+// --- the selected abbreviation, as the user reads a long one -------------------------
+
+// The abbreviation shown first on the left, whether the row was chosen by a
+// click, a search or an arrow key; its end is out of view.
+TEST_F(ProgramTest, ALongSelectedAbbreviationShowsFromItsStart) {
+    DictionaryWindow& w = open(3);
+    forms::TextBox& box = w.selectedBox;
+    const dictionaries::Dictionary& d = dictionaries::dictionary(3);
+    auto width = [&box](const QString& s) { return box.fontMetrics().horizontalAdvance(s); };
+    int widest = 1;
+    for (int row = 1; row + 1 < d.rowCount(); ++row) {
+        if (width(d.abbreviation(row)) > width(d.abbreviation(widest))) widest = row;
+    }
+    const QString searched = d.abbreviation(widest).left(9);
+
+    struct Way {
+        const char* name;
+        std::function<void()> select;
+    };
+    const Way ways[] = {
+        {"a click", [&] { ui::clickRow(w.abbreviationList, widest); }},
+        {"a search", [&] { ui::type(w.searchBox, searched); }},
+        {"the Down key",
+         [&] {
+             ui::clickRow(w.abbreviationList, widest - 1);
+             ui::key(w.abbreviationList, Qt::Key_Down);
+         }},
+    };
+    for (const Way& way : ways) {
+        QTest::keyClick(&w.searchBox, Qt::Key_A, Qt::ControlModifier);  // the last search goes
+        ui::backspace(w.searchBox);
+        way.select();
+        ui::settle();
+        const QString shown = box.text();
+        ASSERT_GT(width(shown), box.width()) << way.name << ": " << qPrintable(shown);
+        box.grab();  // as it is painted
+        const QRect inside = box.contentsRect();
+        EXPECT_EQ(box.cursorPosition(), 0) << way.name;
+        EXPECT_EQ(box.cursorPositionAt({inside.left() + 1, inside.center().y()}), 0)
+            << way.name << ": the first character is the leftmost";
+        EXPECT_LT(box.cursorPositionAt({inside.right() - 1, inside.center().y()}), shown.size() - 5)
+            << way.name << ": the end is out of view";
+    }
 }
 
 // --- the elaboration box, as the user reads a long elaboration ----------------------
