@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -183,6 +184,46 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{"OnPicture", Qt::LeftButton, {}, {250, 150}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A drag is a press, many moves and a release: after each move the window
+// stands where it stood at the press, shifted by all the pointer has moved
+// since, and so stays under the pointer.
+struct DragPathCase {
+    const char* name;
+    Qt::MouseButton button;
+    std::vector<QPoint> path;  // the pointer's offsets from the press, on the screen
+};
+
+void PrintTo(const DragPathCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WindowDragPath : public ::testing::TestWithParam<DragPathCase> {};
+
+TEST_P(WindowDragPath, WindowStaysUnderThePointer) {
+    const DragPathCase& c = GetParam();
+    TestForm form;
+    form.show();
+    const QPoint before = form.pos();
+    std::vector<QPoint> expected;
+    for (const QPoint& offset : c.path) expected.push_back(before + offset);
+    EXPECT_EQ(ui::dragAlong(&form, {350, 250}, c.path, c.button), expected);
+    EXPECT_EQ(form.pos(), before + c.path.back()) << "after the release";
+    // The window is let go of: a move without the button leaves it there.
+    QTest::mouseMove(form.windowHandle(), {300, 200});
+    ui::settle();
+    EXPECT_EQ(form.pos(), before + c.path.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WindowDragPath,
+    ::testing::Values(
+        DragPathCase{"Steady", Qt::LeftButton, {{10, 5}, {25, 15}, {40, 25}}},
+        DragPathCase{"StepByStep", Qt::LeftButton, {{1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 3}}},
+        DragPathCase{"ThereAndBack", Qt::LeftButton, {{30, 20}, {60, 40}, {30, 20}, {0, 0}}},
+        DragPathCase{"UpAndLeft", Qt::RightButton, {{-15, 10}, {-40, -5}, {-70, -35}}},
+        DragPathCase{"Pauses", Qt::MiddleButton, {{20, 0}, {20, 0}, {20, 0}, {45, 12}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(WindowDragRule, HiddenControlsLetThePressThrough) {
     TestForm form;
     form.list.setVisible(false);
@@ -274,6 +315,42 @@ TEST(TextBoxControl, HasNoLengthLimit) {
     ui::paste(form.box, big);
     EXPECT_EQ(form.box.text().size(), big.size());
     EXPECT_EQ(form.changes, 1);
+}
+
+// A text the program puts in a box is read from its start: its first
+// characters stand at the box's left, as they would if the text were no
+// longer than they, and its end is out of view. So too after the user has
+// typed a long text, which leaves its own end in view.
+TEST(TextBoxControl, TextTheProgramSetsShowsFromItsStart) {
+    const QString start = "Electrically";
+    const QString text = start + " Erasable Programmable Read Only Memory, and more of it";
+    for (const char* typedFirst : {"", "typed by the user until it runs out of the box"}) {
+        TestForm form;
+        form.show();
+        ui::type(form.box, typedFirst);
+        form.list.setFocus();  // no cursor blinks in the box
+        ASSERT_GT(form.box.fontMetrics().horizontalAdvance(text), form.box.width());
+        form.box.setText(start);
+        const QImage alone = form.box.grab().toImage();
+        form.box.setText(text);
+        const QImage shown = form.box.grab().toImage();
+
+        EXPECT_EQ(form.box.cursorPosition(), 0) << typedFirst;
+        const QRect inside = form.box.contentsRect();
+        EXPECT_EQ(form.box.cursorPositionAt({inside.left() + 1, inside.center().y()}), 0)
+            << "the first character is the leftmost";
+        EXPECT_LT(form.box.cursorPositionAt({inside.right() - 1, inside.center().y()}),
+                  text.size() - 10)
+            << "the end is out of view";
+        // Up to the width of its first word, the box looks as if it held that word alone.
+        const int firstWord = form.box.fontMetrics().horizontalAdvance(start);
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < firstWord; ++x) differing += shown.pixel(x, y) != alone.pixel(x, y);
+        }
+        EXPECT_EQ(differing, 0) << "pixels where the first word is drawn; typed first: \""
+                                << typedFirst << '"';
+    }
 }
 
 // --- lists ----------------------------------------------------------------------

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <functional>
 
 #include "dictionaries/dictionary.h"
 #include "program_fixture.h"
@@ -118,6 +123,30 @@ TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
     EXPECT_EQ(w.pos(), before + QPoint(33, 21)) << "not from the title label";
 }
 
+// Dragged from the background with several moves of the pointer, a window
+// keeps under the pointer all along and stays where the pointer let it go.
+TEST_F(ProgramTest, WindowsFollowThePointerThroughADrag) {
+    ui::click(program.oxfordWindow()->dictionaryButton(3));
+    ui::settle();
+    ui::click(window(3).helpButton);
+    ui::settle();
+    struct Drag {
+        forms::Form* window;
+        QPoint from;
+    };
+    for (const Drag& d : {Drag{&window(3), {60, 480}}, Drag{program.helpMenu.peek(), {30, 320}}}) {
+        ASSERT_NE(d.window, nullptr);
+        ASSERT_EQ(d.window->childAt(d.from), nullptr) << "a press on the background";
+        const QPoint before = d.window->pos();
+        const std::vector<QPoint> path{{12, -4}, {30, -10}, {55, 8}, {70, 26}};
+        std::vector<QPoint> expected;
+        for (const QPoint& offset : path) expected.push_back(before + offset);
+        EXPECT_EQ(ui::dragAlong(d.window, d.from, path, Qt::LeftButton), expected)
+            << qPrintable(d.window->objectName());
+        EXPECT_EQ(d.window->pos(), before + path.back()) << qPrintable(d.window->objectName());
+    }
+}
+
 // --- the layout ---------------------------------------------------------------------
 
 struct GeometryCase {
@@ -201,5 +230,135 @@ TEST_F(ProgramTest, ElaborationBoxWrapsOnlyInTheHardwareWindow) {
     EXPECT_EQ(wrapped->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(wrapped->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
+
+// --- the selected abbreviation, as the user reads a long one -------------------------
+
+// The abbreviation shown first on the left, whether the row was chosen by a
+// click, a search or an arrow key; its end is out of view.
+TEST_F(ProgramTest, ALongSelectedAbbreviationShowsFromItsStart) {
+    DictionaryWindow& w = open(3);
+    forms::TextBox& box = w.selectedBox;
+    const dictionaries::Dictionary& d = dictionaries::dictionary(3);
+    auto width = [&box](const QString& s) { return box.fontMetrics().horizontalAdvance(s); };
+    // Not the first row, so that the Down key can come to it from the row above.
+    int widest = 1;
+    for (int row = 2; row < d.rowCount(); ++row) {
+        if (width(d.abbreviation(row)) > width(d.abbreviation(widest))) widest = row;
+    }
+    const QString searched = d.abbreviation(widest).left(9);
+
+    struct Way {
+        const char* name;
+        std::function<void()> select;
+    };
+    const Way ways[] = {
+        {"a click", [&] { ui::clickRow(w.abbreviationList, widest); }},
+        {"a search", [&] { ui::type(w.searchBox, searched); }},
+        {"the Down key",
+         [&] {
+             ui::clickRow(w.abbreviationList, widest - 1);
+             ui::key(w.abbreviationList, Qt::Key_Down);
+         }},
+    };
+    for (const Way& way : ways) {
+        QTest::keyClick(&w.searchBox, Qt::Key_A, Qt::ControlModifier);  // the last search goes
+        ui::backspace(w.searchBox);
+        way.select();
+        ui::settle();
+        const QString shown = box.text();
+        ASSERT_GT(width(shown), box.width()) << way.name << ": " << qPrintable(shown);
+        box.grab();  // as it is painted
+        const QRect inside = box.contentsRect();
+        EXPECT_EQ(box.cursorPosition(), 0) << way.name;
+        EXPECT_EQ(box.cursorPositionAt({inside.left() + 1, inside.center().y()}), 0)
+            << way.name << ": the first character is the leftmost";
+        EXPECT_LT(box.cursorPositionAt({inside.right() - 1, inside.center().y()}), shown.size() - 5)
+            << way.name << ": the end is out of view";
+    }
+}
+
+// --- the elaboration box, as the user reads a long elaboration ----------------------
+
+struct ElaborationCase {
+    int window;
+    bool wraps;  // at the box's width, between words; else one line with a scroll bar under it
+};
+
+void PrintTo(const ElaborationCase& c, std::ostream* os) {
+    *os << "Form" << c.window;
+}
+
+class ElaborationBox : public ProgramTest, public ::testing::WithParamInterface<ElaborationCase> {
+protected:
+    // The window in its working state, the row with the longest elaboration
+    // chosen by a click in its list.
+    DictionaryWindow& showLongestElaboration() {
+        const int n = GetParam().window;
+        DictionaryWindow& w = n == 1 ? *program.oxfordWindow() : open(n);
+        if (n == 1) ui::click(w.dictionaryButton(1));
+        const dictionaries::Dictionary& d = dictionaries::dictionary(n);
+        int longest = 0;
+        for (int row = 1; row < d.rowCount(); ++row) {
+            if (d.elaboration(row).size() > d.elaboration(longest).size()) longest = row;
+        }
+        ui::clickRow(w.abbreviationList, longest);
+        ui::settle();
+        return w;
+    }
+};
+
+// The lines of the box's text as it lays them out and paints them.
+std::vector<QTextLine> shownLines(QPlainTextEdit& box) {
+    box.grab();
+    const QTextBlock block = box.document()->firstBlock();
+    box.document()->documentLayout()->blockBoundingRect(block);
+    std::vector<QTextLine> lines;
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+        lines.push_back(block.layout()->lineAt(i));
+    }
+    return lines;
+}
+
+TEST_P(ElaborationBox, ShowsALongElaborationAsLaidOut) {
+    DictionaryWindow& w = showLongestElaboration();
+    QPlainTextEdit& box = w.elaborationBox;
+    const QString shown = box.toPlainText();
+    ASSERT_FALSE(shown.isEmpty());
+    ASSERT_EQ(box.document()->blockCount(), 1) << "an elaboration is one paragraph";
+    const std::vector<QTextLine> lines = shownLines(box);
+    ASSERT_FALSE(lines.empty());
+    const int visibleWidth = box.viewport()->width();
+    if (!GetParam().wraps) {
+        EXPECT_EQ(lines.size(), 1u) << "the elaboration runs on to the right on one line";
+        EXPECT_GT(lines.front().naturalTextWidth(), visibleWidth) << "it is wider than the box";
+        EXPECT_TRUE(box.horizontalScrollBar()->isVisible());
+        EXPECT_GT(box.horizontalScrollBar()->maximum(), 0) << "the rest of the line is scrolled to";
+        EXPECT_FALSE(box.verticalScrollBar()->isVisible());
+        return;
+    }
+    EXPECT_GE(lines.size(), 3u) << "the elaboration is broken into lines";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QTextLine& line = lines[i];
+        const QString text = shown.mid(line.textStart(), line.textLength());
+        EXPECT_LE(line.naturalTextWidth(), visibleWidth)
+            << "line " << i << " runs out of the box: " << qPrintable(text);
+        if (i + 1 < lines.size()) {
+            EXPECT_TRUE(text.endsWith(QLatin1Char(' ')))
+                << "line " << i << " cuts a word: " << qPrintable(text) << "|"
+                << qPrintable(shown.mid(line.textStart() + line.textLength(), 8));
+        }
+    }
+    EXPECT_FALSE(box.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(box.verticalScrollBar()->isVisible());
+    EXPECT_GT(box.verticalScrollBar()->maximum(), 0) << "the lines below are scrolled to";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, ElaborationBox,
+                         ::testing::Values(ElaborationCase{1, false}, ElaborationCase{2, false},
+                                           ElaborationCase{3, true}, ElaborationCase{4, false},
+                                           ElaborationCase{5, false}),
+                         [](const auto& info) {
+                             return "Form" + std::to_string(info.param.window);
+                         });
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
+#include <vector>
 
 #include "forms/form.h"
 #include "forms/label.h"
@@ -48,6 +49,31 @@ inline void drag(QWidget* window, QPoint from, QPoint by, Qt::MouseButton button
     settle();
 }
 
+// Press at `from`, then move the pointer through each point of `path`, given
+// on the screen as offsets from where the press was, with the button held;
+// release where the pointer stopped. Between two moves the program runs, as
+// it does while a hand moves the mouse; each move is delivered where the
+// pointer then lies in the window, which may have moved under it meanwhile.
+// Gives the window's place after each move.
+inline std::vector<QPoint> dragAlong(QWidget* window, QPoint from, const std::vector<QPoint>& path,
+                                     Qt::MouseButton button) {
+    QWindow* handle = window->windowHandle();
+    const QPoint pressedAt = handle->mapToGlobal(from);
+    QTest::mousePress(handle, button, {}, from);
+    QPoint pointer = pressedAt;
+    std::vector<QPoint> places;
+    for (const QPoint& offset : path) {
+        QCoreApplication::processEvents();
+        pointer = pressedAt + offset;
+        QTest::mouseMove(handle, handle->mapFromGlobal(pointer));
+        places.push_back(window->pos());
+    }
+    QCoreApplication::processEvents();
+    QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(pointer));
+    settle();
+    return places;
+}
+
 inline void type(QWidget& box, const QString& text) {
     QTest::keyClicks(&box, text);
 }
@@ -78,6 +104,12 @@ inline void key(forms::ListBox& list, Qt::Key k) {
 }  // namespace ui
 
 #include <QClipboard>
+#include <ostream>
+
+// Places read in test failures as places.
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << "(" << p.x() << ", " << p.y() << ")";
+}
 
 inline void ui::paste(QWidget& box, const QString& text) {
     QApplication::clipboard()->setText(text);
