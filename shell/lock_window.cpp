@@ -50,14 +50,14 @@ LockWindow::LockWindow(Program& program)
 
 QString LockWindow::timeText(const QTime& time) {
     // Every lock window's time label is alike, so a locale's format is worked
-    // out once a run.
-    static QHash<QString, QString> formats;
+    // out once a run. The whole locale is the key: "C" and "en_US" share a
+    // BCP 47 name but not a format.
+    static QHash<QLocale, QString> formats;
     const QLocale locale;
-    const QString key = locale.bcp47Name();
-    auto format = formats.constFind(key);
+    auto format = formats.constFind(locale);
     if (format == formats.cend()) {
         format = formats.insert(
-            key, clockFormat(locale, timeLabel.font(), timeLabel.contentsRect().width()));
+            locale, clockFormat(locale, timeLabel.font(), timeLabel.contentsRect().width()));
     }
     return locale.toString(time, *format);
 }
