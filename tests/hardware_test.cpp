@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <ostream>
 #include <set>
 
 #include "bangla/bangla.h"
@@ -308,7 +309,13 @@ TEST(HardwareTable, GeneratorRefusesARowThatBreaksTheRules) {
 struct HardwareSearch {
     const char* typed;
     int row;
+    const char* abbreviation;
+    const char* elaboration;  // in the layout, as the table has it
 };
+
+void PrintTo(const HardwareSearch& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
 
 class HardwareWindowSearch : public ProgramTest,
                              public ::testing::WithParamInterface<HardwareSearch> {};
@@ -317,17 +324,39 @@ TEST_P(HardwareWindowSearch, FindsTheFirstRow) {
     shell::DictionaryWindow& w = open(3);
     ui::type(w.searchBox, GetParam().typed);
     EXPECT_EQ(w.abbreviationList.listIndex(), GetParam().row);
-    EXPECT_EQ(w.selectedBox.text(), hardware().abbreviation(GetParam().row));
-    EXPECT_EQ(w.elaborationBox.text(), elaboration(GetParam().row));
+    EXPECT_EQ(w.selectedBox.text(), QString::fromUtf8(GetParam().abbreviation));
+    EXPECT_EQ(w.elaborationBox.text(), QString::fromUtf8(GetParam().elaboration));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shell, HardwareWindowSearch,
-    ::testing::Values(HardwareSearch{"Memory board", 443}, HardwareSearch{"Source", 650},
-                      HardwareSearch{"Baud", 53}, HardwareSearch{"Expansion", 258},
-                      HardwareSearch{"Hard Disk", 320}, HardwareSearch{"hard disk c", 321},
-                      HardwareSearch{"Warm", 73}, HardwareSearch{"Warm ", 742},
-                      HardwareSearch{"zif", 763}));
+    ::testing::Values(
+        HardwareSearch{"Memory board", 443, "Memory board",
+                       "‡g‡gvwi-i GKwU wbw`©ó¨ Ask †hLv‡b GKwU wbw`©ó¨ WvUv A_ev †cÖvMÖvg BÝUªvKkb "
+                       "†K Rgv K‡i |"},
+        HardwareSearch{"Source", 650, "Source",
+                       "GKwU wW¯‹ ,dvBj A_ev WKz‡g›U †hLvb †_‡K Z_¨ gyf A_ev Kwc Kiv n‡q‡Q|"},
+        HardwareSearch{"Baud", 53, "Baudwidth",
+                       "†Kvb †hvMv‡hvM P¨v‡bj †h K¤úv‡¼i cwim‡i ms‡KZ enb Ki‡Z cv‡i Zvi we¯Ívi, hv "
+                       "nv‡R© gvcv nq| mvaviYfv‡e P¨v‡b‡ji †WUv en‡bi ¶gZv‡KI e¨vÛDBW_ e‡j|"},
+        HardwareSearch{"Expansion", 258, "Expansion bus",
+                       "gv`vi‡ev‡W©i GKwU evm hv G·c¨vbkb mø‡U emv‡bv KvW©¸‡jv‡K cÖ‡mmi I †g‡gvwii "
+                       "mv‡_ ms‡hvM †`q, †hgb (AvB.Gm.G) ev (wc.wm.AvB) evm|"},
+        HardwareSearch{"Hard Disk", 320, "Hard Disk ",
+                       "nvW©wW¯‹ WªvB‡fi Ask we‡kl †hLv‡b ‡WUv †÷vi Kivi Rb¨ e¨envi Kiv nq|"},
+        HardwareSearch{"hard disk c", 321, "Hard Disk Controller",
+                       "GKwU mvwK©U hv Kw¤úDUvi I nvW©wW‡¯‹i g‡a¨ †WUv Av`vb-cÖ`vb wbqš¿Y K‡i Ges "
+                       "†nW‡K mwVK Uª¨vK I †m±‡i wb‡q hvq|"},
+        HardwareSearch{"Warm", 73, "Warmboot",
+                       "we`y¨r eÜ bv K‡iB Kw¤úDUvi bZzb K‡i Pvjy Kiv, †hgb K‡›Uªvj, Aë I wWwjU Kx "
+                       "GKmv‡_ †P‡c| G‡Z †g‡gvwi cix¶vi gZ wKQz avc ev` c‡o|"},
+        HardwareSearch{"Warm ", 742, "Warm Boot",
+                       "we`y¨r eÜ bv K‡i Kx-†ev‡W© K‡›Uªvj, Aë I wWwjU Kx GKmv‡_ †P‡c Kw¤úDUvi‡K "
+                       "bZzb K‡i Pvjy Kiv‡K Iqvg© eyU e‡j|"},
+        HardwareSearch{"zif", 763, "ZIF Socket",
+                       "(†RU.AvB.Gd) wRd K_vwU wR‡iv Bbmvikb †dvm© †_‡K G‡m‡Q| GKwU we‡klfv‡e "
+                       "wbwg©Z Pxc ev (AvB.wm) -i m‡KU †hLv‡b Lye mn‡R (AvB.wm) e`jv‡bv hvq| "
+                       "†cbwUqvg gv`vi‡evW© G cÖ‡mmi Gi Rb¨ wRd m‡KU i‡q‡Q|"}));
 
 TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
     for (int from : {1, 2, 4, 5}) {
@@ -368,13 +397,21 @@ TEST_F(ProgramTest, ElaborationBoxHoldsTheLayoutAndShowsBengali) {
 
 TEST_F(ProgramTest, TextTypedIntoTheHardwareBoxBecomesLayoutText) {
     shell::DictionaryWindow& w = open(3);
+    if (forms::isInstalled("SutonnyMJ")) GTEST_SKIP() << "the box shows the layout itself";
     ui::type(w.searchBox, "Bit");
     w.elaborationBox.moveCursor(QTextCursor::End);
-    ui::type(w.elaborationBox, "x");
-    EXPECT_EQ(w.elaborationBox.text(), bangla::toLayout(w.elaborationBox.toPlainText()));
-    // The next display replaces it with the row's text, exactly.
+    // A word typed in Bengali at the end: কত is "KZ" in the layout.
+    ui::type(w.elaborationBox, QString::fromUtf8(" কত"));
+    EXPECT_EQ(w.elaborationBox.text(),
+              QString::fromUtf8("(evBbvwi wWwRU) Kw¤úDUv‡i Z‡_¨i me‡P‡q †QvU GKK, hvi gvb 0 A_ev 1 "
+                                "n‡Z cv‡i| KZ"));
+    // The next display replaces it with the next row's text, exactly.
     ui::type(w.searchBox, " ");
-    EXPECT_EQ(w.elaborationBox.text(), elaboration(w.abbreviationList.listIndex()));
+    ASSERT_EQ(w.abbreviationList.listIndex(), 68);
+    EXPECT_EQ(
+        w.elaborationBox.text(),
+        QString::fromUtf8("(weU cvi BwÂ) wW‡¯‹i Uª¨vK ev †U‡ci cÖwZ BwÂ‡Z KZ¸‡jv weU ivLv hvq "
+                          "Zvi cwigvc, hv †WUv msi¶‡Yi NbZ¡ wb‡`©k K‡i|"));
 }
 
 }  // namespace

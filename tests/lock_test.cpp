@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTimerEvent>
+#include <algorithm>
 #include <vector>
 
 #include "dictionaries/dictionary.h"
@@ -25,6 +26,40 @@ void expectHomeScreen(shell::Program& program) {
     EXPECT_FALSE(home.abbreviationList.isVisible());
     EXPECT_EQ(home.abbreviationList.listCount(), 0);
     for (int n = 2; n <= 5; ++n) EXPECT_FALSE(program.dictionaryWindow(n).exists());
+}
+
+// The numbers in a text, in order, in whatever digits the region writes.
+std::vector<int> numbersIn(const QString& text) {
+    std::vector<int> numbers;
+    bool inNumber = false;
+    for (char32_t c : text.toUcs4()) {
+        if (!QChar::isDigit(c)) {
+            inNumber = false;
+            continue;
+        }
+        if (!inNumber) numbers.push_back(0);
+        numbers.back() = numbers.back() * 10 + QChar::digitValue(c);
+        inNumber = true;
+    }
+    return numbers;
+}
+
+// A short date names the day, the month and the year (whole or its last two
+// digits), in whatever order the region writes them, and nothing else. The
+// month is a number, or in the C locale the region's short month name.
+bool isDate(const QString& text, const QDate& day) {
+    std::vector<int> numbers = numbersIn(text);
+    std::sort(numbers.begin(), numbers.end());
+    const bool monthByName = text.contains(QLocale().monthName(day.month(), QLocale::ShortFormat));
+    auto are = [&numbers](std::vector<int> expected) {
+        std::sort(expected.begin(), expected.end());
+        return numbers == expected;
+    };
+    for (int year : {day.year() % 100, day.year()}) {
+        if (are({day.day(), day.month(), year})) return true;
+        if (monthByName && are({day.day(), year})) return true;
+    }
+    return false;
 }
 
 class LockFrom : public ProgramTest, public ::testing::WithParamInterface<int> {};
@@ -77,9 +112,7 @@ TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
     EXPECT_TRUE(hoursMinutesSeconds.match(lock.timeLabel.text()).hasMatch())
         << qPrintable(lock.timeLabel.text());
     const QString date = lock.dateLabel.text();
-    EXPECT_TRUE(date == QLocale().toString(dayBefore, QLocale::ShortFormat) ||
-                date == QLocale().toString(dayAfter, QLocale::ShortFormat))
-        << qPrintable(date);
+    EXPECT_TRUE(isDate(date, dayBefore) || isDate(date, dayAfter)) << qPrintable(date);
 }
 
 // The program's clock stands still at a moment of the test's choosing and moves
@@ -174,9 +207,6 @@ TEST_P(LockClockRegion, ShowsTheRegionsTimeWithSecondsAndShortDate) {
     tickAt(QTime(13, 5, 9));
     EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(row.afternoon));
     EXPECT_EQ(window.dateLabel.text(), QString::fromUtf8(row.date));
-    EXPECT_EQ(window.dateLabel.text(),
-              QLocale(QString::fromLatin1(row.region)).toString(kDay, QLocale::ShortFormat))
-        << "the region's short date format";
     tickAt(QTime(1, 5, 9));
     EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(row.night));
 }
@@ -193,20 +223,21 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.region);
     });
 
-// The numbers in a text, in order, in whatever digits the region writes.
-std::vector<int> numbersIn(const QString& text) {
-    std::vector<int> numbers;
-    bool inNumber = false;
-    for (char32_t c : text.toUcs4()) {
-        if (!QChar::isDigit(c)) {
-            inNumber = false;
-            continue;
-        }
-        if (!inNumber) numbers.push_back(0);
-        numbers.back() = numbers.back() * 10 + QChar::digitValue(c);
-        inNumber = true;
+// Regions that share a language each keep their own clock: the C locale writes
+// English yet a 24-hour clock, en_US a 12-hour one, en_GB a 24-hour one again.
+TEST_F(LockClock, EachRegionOfOneLanguageShowsItsOwnClock) {
+    const struct {
+        const char* region;
+        const char* afternoon;
+    } steps[] = {
+        {"C", "13:05:09"}, {"en_US", "1:05:09 PM"}, {"en_GB", "13:05:09"}, {"en_US", "1:05:09 PM"}};
+    LockWindow& window = lock();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.region);
+        useRegion(step.region);
+        tickAt(QTime(13, 5, 9));
+        EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(step.afternoon));
     }
-    return numbers;
 }
 
 // Nothing of a time zone: no zone name, no empty brackets, nothing that
@@ -261,7 +292,7 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
         QLocale::setDefault(region);
         tickAt(QTime(13, 5, 9));
         const QString afternoon = window.timeLabel.text();
-        EXPECT_EQ(window.dateLabel.text(), region.toString(kDay, QLocale::ShortFormat));
+        EXPECT_TRUE(isDate(window.dateLabel.text(), kDay)) << window.dateLabel.text().toStdString();
         EXPECT_TRUE(fitsOneLine(dateLabel, window.dateLabel.text()));
         tickAt(QTime(1, 5, 9));
         const QString night = window.timeLabel.text();

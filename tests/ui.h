@@ -74,8 +74,17 @@ inline std::vector<QPoint> dragAlong(QWidget* window, QPoint from, const std::ve
     return places;
 }
 
+// One key press per character. A character beyond ASCII comes as the text of a
+// key Qt does not know, the way a keyboard layout or input method sends it
+// (QTest::keyClicks would drop it: it passes each character as Latin-1).
 inline void type(QWidget& box, const QString& text) {
-    QTest::keyClicks(&box, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(&box, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 inline void backspace(QWidget& box) {
