@@ -16,6 +16,9 @@ set -uo pipefail
 binary=$(realpath "${1:?usage: run.sh path/to/orvanta [path/to/asan/orvanta]}")
 asan_binary=${2:+$(realpath "$2")}
 suppressions=$(realpath "$(dirname "$0")/../lsan.supp")
+# The sanitized build's runtime options, as the asan test preset has them (why:
+# tests/lsan.supp).
+export ASAN_OPTIONS=intercept_tls_get_addr=0
 for tool in Xvfb openbox xdotool xprop xwininfo; do
     if ! command -v "$tool" >/dev/null; then
         echo "desktop: $tool is missing (bash tools/setup.sh installs it)"
