@@ -76,7 +76,8 @@ inline std::vector<QPoint> dragAlong(QWidget* window, QPoint from, const std::ve
 
 // One key press per character. A character beyond ASCII comes as the text of a
 // key Qt does not know, the way a keyboard layout or input method sends it
-// (QTest::keyClicks would drop it: it passes each character as Latin-1).
+// (QTest::keyClicks passes each character as Latin-1, so it drops every
+// character beyond that).
 inline void type(QWidget& box, const QString& text) {
     for (QChar c : text) {
         if (c.unicode() < 0x80) {
