@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config clang-format git
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev
     libgtest-dev libbenchmark-dev
     fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-noto-cjk fonts-dejavu-core
     strace

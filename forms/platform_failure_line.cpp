@@ -1,0 +1,246 @@
+#include "forms/platform_failure_line.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace forms {
+
+namespace {
+
+QString quoted(const QString& s) {
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// The plugin names in a platform request: "wayland;xcb:option=value".
+QStringList requestedNames(const QByteArray& request) {
+    QStringList names;
+    for (const QByteArray& entry : request.split(';')) {
+        const QString name = QString::fromLocal8Bit(entry.split(':').first()).toLower();
+        if (!name.isEmpty()) names << name;
+    }
+    return names;
+}
+
+// Qt takes the platform from its -platform option, else from QT_QPA_PLATFORM,
+// else chooses it itself.
+QByteArray platformRequest(const PlatformRequest& r) {
+    return r.platformOption.isNull() ? r.platformVariable : r.platformOption;
+}
+
+struct Source {
+    QString from;  // "(from -platform)"
+    QString set;   // "give -platform"
+    bool byQt = false;
+};
+
+Source platformSource(const PlatformRequest& r, const QString& plugin) {
+    if (!requestedNames(platformRequest(r)).contains(plugin)) {
+        return {QStringLiteral("(Qt's default)"), QStringLiteral("set QT_QPA_PLATFORM to"), true};
+    }
+    if (!r.platformOption.isNull())
+        return {QStringLiteral("(from -platform)"), QStringLiteral("give -platform")};
+    return {QStringLiteral("(from QT_QPA_PLATFORM)"), QStringLiteral("set QT_QPA_PLATFORM to")};
+}
+
+struct Failure {
+    QString what;
+    QString advice;
+};
+
+// The display name without its screen number: ":75.5" -> ":75".
+QString withoutScreen(const QString& display) {
+    const qsizetype dot = display.lastIndexOf(QLatin1Char('.'));
+    if (dot < display.lastIndexOf(QLatin1Char(':'))) return display;
+    bool digits = false;
+    display.mid(dot + 1).toUInt(&digits);
+    return digits ? display.left(dot) : display;
+}
+
+Failure xFailure(const PlatformRequest& r, const QString& display) {
+    if (display.isEmpty()) {
+        return {QStringLiteral("cannot open an X display: DISPLAY is not set"),
+                QStringLiteral("set DISPLAY to a running X server")};
+    }
+    // Qt's -display option, when given, names the display; otherwise DISPLAY.
+    const bool option =
+        !r.displayOption.isNull() && QString::fromLocal8Bit(r.displayOption) == display;
+    const QString from =
+        option ? QStringLiteral("(from -display)") : QStringLiteral("(from DISPLAY)");
+    const QString set = option ? QStringLiteral("give -display") : QStringLiteral("set DISPLAY to");
+    const XDisplayAnswer answer = r.askX(display.toLocal8Bit());
+    switch (answer.kind) {
+        case XDisplayAnswer::BadName:
+            return {QStringLiteral("%1 %2 is not an X display name").arg(quoted(display), from),
+                    set + QStringLiteral(" a running X server")};
+        case XDisplayAnswer::NoScreen: {
+            const QString base = withoutScreen(display);
+            QString all = quoted(base + QStringLiteral(".0"));
+            if (answer.screens > 1) {
+                all += QStringLiteral(" to ") +
+                       quoted(QStringLiteral("%1.%2").arg(base).arg(answer.screens - 1));
+            }
+            return {QStringLiteral("the X server of %1 %2 has no screen %3, only %4 (%5)")
+                        .arg(quoted(display), from)
+                        .arg(answer.screen)
+                        .arg(answer.screens)
+                        .arg(all),
+                    set + QStringLiteral(" one of its screens")};
+        }
+        case XDisplayAnswer::NoServer:
+        case XDisplayAnswer::Open:
+            break;
+    }
+    return {QStringLiteral("cannot open the X display %1 %2").arg(quoted(display), from),
+            set + QStringLiteral(" a running X server")};
+}
+
+Failure waylandFailure(const PlatformRequest& r, const QString& who) {
+    const QString advice = QStringLiteral("set WAYLAND_DISPLAY to a running compositor's socket");
+    if (!r.waylandSocket.isEmpty()) {
+        return {
+            who + QStringLiteral(" cannot use the connection handed over in WAYLAND_SOCKET (%1)")
+                      .arg(quoted(QString::fromLocal8Bit(r.waylandSocket))),
+            QStringLiteral("unset WAYLAND_SOCKET, or ") + advice};
+    }
+    if (r.waylandDisplay.isEmpty()) {
+        return {who + QStringLiteral(" finds no Wayland display: WAYLAND_DISPLAY is not set"),
+                advice};
+    }
+    return {who + QStringLiteral(" cannot connect to the Wayland display %1 (from WAYLAND_DISPLAY)")
+                      .arg(quoted(QString::fromLocal8Bit(r.waylandDisplay))),
+            advice};
+}
+
+const auto couldNotFind = QLatin1String("Could not find the Qt platform plugin ");
+const auto couldNotLoad = QLatin1String("Could not load the Qt platform plugin ");
+const auto couldNotConnect = QLatin1String("could not connect to display");
+const auto noWaylandDisplay = QLatin1String("Failed to create wl_display");
+
+// One platform plugin Qt tried, and what was said while it was tried.
+struct Attempt {
+    QString plugin;
+    bool installed = true;
+    std::optional<QString> xDisplay;  // the X display it could not open
+    bool noWayland = false;
+    QStringList reasons;  // the rest, in Qt's words
+};
+
+// The name in `Could not find the Qt platform plugin "xcb" in ""`.
+QString firstQuoted(const QString& text) {
+    const qsizetype open = text.indexOf(QLatin1Char('"'));
+    const qsizetype close = text.indexOf(QLatin1Char('"'), open + 1);
+    return open < 0 || close < 0 ? QString() : text.mid(open + 1, close - open - 1);
+}
+
+// Qt reports each plugin it could not use after the plugin has said why:
+// "Could not find" when none of that name is installed, "Could not load" when
+// one is but it failed to start.
+std::vector<Attempt> attempts(const std::vector<PlatformMessage>& messages, Attempt& pending) {
+    std::vector<Attempt> tried;
+    for (const PlatformMessage& m : messages) {
+        const bool missing = m.text.startsWith(couldNotFind);
+        if (m.category == "qt.qpa.plugin" && (missing || m.text.startsWith(couldNotLoad))) {
+            pending.plugin = firstQuoted(m.text).toLower();
+            pending.installed = !missing;
+            tried.push_back(std::move(pending));
+            pending = {};
+        } else if (m.category == "qt.qpa.xcb" && m.text.startsWith(couldNotConnect)) {
+            pending.xDisplay = m.text.mid(couldNotConnect.size()).trimmed();
+        } else if (m.text.startsWith(noWaylandDisplay)) {
+            pending.noWayland = true;
+        } else {
+            QString reason = m.text.trimmed();
+            if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+            pending.reasons << reason;
+        }
+    }
+    return tried;
+}
+
+// "Available platform plugins are: minimal, xcb." in Qt's fatal message.
+QString availablePlatforms(const QString& fatal) {
+    const auto intro = QLatin1String("Available platform plugins are: ");
+    const qsizetype at = fatal.indexOf(intro);
+    if (at < 0) return {};
+    QString list = fatal.mid(at + intro.size());
+    QStringList names =
+        list.left(list.indexOf(QLatin1Char('.'))).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    names.sort();
+    return names.join(QStringLiteral(", "));
+}
+
+Failure describe(const PlatformRequest& r, const Attempt& attempt, const QString& available) {
+    const Source source = platformSource(r, attempt.plugin);
+    const QString who =
+        QStringLiteral("Qt's platform plugin %1 %2").arg(quoted(attempt.plugin), source.from);
+    const QString another = source.set + QStringLiteral(" another platform");
+    if (!attempt.installed) {
+        if (available.isEmpty()) return {who + QStringLiteral(" is not installed"), another};
+        return {who + QStringLiteral(" is not installed"),
+                (source.byQt ? QStringLiteral("install it, or ") : QString()) + source.set +
+                    QStringLiteral(" one of: ") + available};
+    }
+    if (attempt.xDisplay) return xFailure(r, *attempt.xDisplay);
+    if (attempt.noWayland) return waylandFailure(r, who);
+    if (!attempt.reasons.isEmpty()) {
+        return {
+            who + QStringLiteral(" could not start: ") + attempt.reasons.join(QStringLiteral(", ")),
+            another};
+    }
+    return {
+        who + QStringLiteral(" is installed but could not start (QT_DEBUG_PLUGINS=1 shows why)"),
+        another};
+}
+
+}  // namespace
+
+bool isPlatformMessage(QtMsgType type, const char* category, const QString& text) {
+    if (type == QtDebugMsg) return false;
+    return qstrncmp(category, "qt.qpa.", 7) == 0 || text.startsWith(noWaylandDisplay);
+}
+
+QString platformFailureLine(const std::vector<PlatformMessage>& messages, const QString& fatal,
+                            const PlatformRequest& request) {
+    Attempt pending;
+    std::vector<Attempt> tried = attempts(messages, pending);
+    if (!fatal.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
+        // A plugin ended the process itself: the first one asked for that Qt
+        // has not reported.
+        QStringList requested = requestedNames(platformRequest(request));
+        for (const Attempt& a : tried) requested.removeAll(a.plugin);
+        pending.reasons << fatal.trimmed();
+        if (requested.isEmpty()) {
+            return QStringLiteral(
+                       "Qt's default platform plugin could not start: %1; set QT_QPA_PLATFORM to "
+                       "another platform")
+                .arg(pending.reasons.join(QStringLiteral(", ")));
+        }
+        pending.plugin = requested.first();
+        tried.push_back(std::move(pending));
+    }
+    if (tried.empty()) {
+        return QStringLiteral(
+            "Qt could not start a platform plugin; set QT_QPA_PLATFORM to one that can start "
+            "here (QT_DEBUG_PLUGINS=1 shows why)");
+    }
+    const QString available = availablePlatforms(fatal);
+    QStringList whats;
+    QStringList advice;
+    for (const Attempt& a : tried) {
+        const Failure f = describe(request, a, available);
+        whats << f.what;
+        if (!advice.contains(f.advice)) advice << f.advice;
+    }
+    return whats.join(QStringLiteral(", and ")) + QStringLiteral("; ") +
+           advice.join(QStringLiteral(", or "));
+}
+
+QString screenlessPlatformLine(const QString& platform, const PlatformRequest& request) {
+    const Source source = platformSource(request, platform);
+    return QStringLiteral(
+               "Qt's platform plugin %1 %2 started without a screen; %3 a platform that has one "
+               "here")
+        .arg(quoted(platform), source.from, source.set);
+}
+
+}  // namespace forms

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <vector>
+
+namespace forms {
+
+// One message Qt gave while it made the application.
+struct PlatformMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// What the X server behind a display name says of it.
+struct XDisplayAnswer {
+    enum Kind { Open, BadName, NoServer, NoScreen } kind = Open;
+    int screen = 0;   // the screen the name asks for
+    int screens = 0;  // how many the server has
+};
+
+// What picked the platform and the display: Qt's -platform and -display
+// options (null where not given) and the environment Qt read.
+struct PlatformRequest {
+    QByteArray platformOption;
+    QByteArray displayOption;
+    QByteArray platformVariable;  // QT_QPA_PLATFORM
+    QByteArray waylandDisplay;
+    QByteArray waylandSocket;
+    // Asked only when Qt could not connect to an X display.
+    std::function<XDisplayAnswer(const QByteArray& display)> askX;
+};
+
+// Whether the line below may be made of this message: Qt's platform plugins
+// and displays speak in the qt.qpa categories; the Wayland plugin says that it
+// found no compositor in the default one.
+bool isPlatformMessage(QtMsgType type, const char* category, const QString& text);
+
+// The one line for a start that Qt ended with `fatal`, given the platform
+// messages before it: what could not be opened, where it came from, and what
+// to set. Qt's own words where the line has none better.
+QString platformFailureLine(const std::vector<PlatformMessage>& messages, const QString& fatal,
+                            const PlatformRequest& request);
+
+// The one line for a platform that Qt started but that has no screen.
+QString screenlessPlatformLine(const QString& platform, const PlatformRequest& request);
+
+}  // namespace forms
