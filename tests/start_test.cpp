@@ -121,7 +121,7 @@ TEST(ProgramStart, APlatformQtCannotStartGivesOneLine) {
             EXPECT_TRUE(rest.split(", ").contains("offscreen"))
                 << c.name << ": " << qPrintable(err);
         } else {
-            EXPECT_EQ(line, c.line) << c.name;
+            EXPECT_EQ(line.toStdString(), c.line.toStdString()) << c.name;
         }
     }
 }
@@ -136,7 +136,7 @@ TEST(ProgramStart, APlatformWithoutAScreenGivesItsLine) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.last(),
+    EXPECT_EQ(lines.last().toStdString(),
               "orvanta: Qt's platform plugin \"screenless\" (from -platform) started without a "
               "screen; give -platform a platform that has one here");
     EXPECT_TRUE(lines.first().contains("XDG_RUNTIME_DIR not set")) << qPrintable(lines.join('\n'));
@@ -196,7 +196,7 @@ TEST(ProgramStart, WhereQtEndsAtAWarningItIsShown) {
         const QString err = finish(process);
         if (c.aborted) {
             EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << c.name;
-            EXPECT_EQ(err, c.err) << c.name;
+            EXPECT_EQ(err.toStdString(), c.err.toStdString()) << c.name;
         } else {
             EXPECT_EQ(process.exitCode(), 1) << c.name;
             EXPECT_TRUE(err.startsWith(c.err)) << c.name << ": " << qPrintable(err);

@@ -362,7 +362,7 @@ started=$SECONDS
 # A display number that no server has.
 absent=59
 while [[ -e /tmp/.X11-unix/X$absent || -e /tmp/.X$absent-lock ]]; do absent=$((absent + 1)); done
-case_cannot_open no-server "\":$absent\" (from DISPLAY)" DISPLAY=":$absent"
+case_cannot_open no-server "cannot open the X display \":$absent\" (from DISPLAY);" DISPLAY=":$absent"
 case_cannot_open bad-display-name '"nohost:abc" (from DISPLAY)' DISPLAY=nohost:abc
 
 exec 3>"$work/display"
@@ -388,7 +388,10 @@ else
 fi
 case_cannot_open wayland-without-display "$no_wayland" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=wayland
 # The server answers, but has no such screen.
-case_cannot_open missing-screen "\"$DISPLAY.5\" (from DISPLAY) has no screen 5" DISPLAY="$DISPLAY.5"
+case_cannot_open missing-screen "\"$DISPLAY.5\" (from DISPLAY) has no screen 5, only 1 (\"$DISPLAY.0\");" \
+    DISPLAY="$DISPLAY.5"
+case_cannot_open screen-one-past-the-last "\"$DISPLAY.1\" (from DISPLAY) has no screen 1, only 1 (\"$DISPLAY.0\");" \
+    DISPLAY="$DISPLAY.1"
 # Qt's -display option names the display rather than DISPLAY, which works here.
 case_cannot_open display-option "\":$absent\" (from -display)" DISPLAY="$DISPLAY" -- \
     -display ":$absent"
