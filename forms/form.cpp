@@ -39,10 +39,8 @@ void Form::showForm() {
     }
     const bool wasShown = isVisible();
     show();
-    // Shown again while open: bring it to the front. Platforms without a
-    // stacking order (offscreen) have nothing to raise.
-    static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (wasShown && stacks) raise();
+    // Shown again while open: bring it to the front.
+    if (wasShown) raise();
 }
 
 void Form::unload() {
