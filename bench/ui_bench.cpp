@@ -158,7 +158,7 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
         program->start();
         ui::settle();
         if (!again) QPixmapCache::clear();
-        forms::Label& button = program->oxfordWindow()->dictionaryButton(number);
+        forms::Label& button = program->oxfordWindow().get().dictionaryButton(number);
         PaintWatch painted([&program, number]() -> const QWidget* {
             return program->dictionaryWindow(number).peek();
         });
@@ -258,7 +258,7 @@ std::optional<Keystroke> worstKeystroke(const std::vector<QString>& texts, bool 
 
 // From the home screen to the working window of dictionary `number`.
 DictionaryWindow& openFromHome(shell::Program& program, int number) {
-    ui::click(program.oxfordWindow()->dictionaryButton(number));
+    ui::click(program.oxfordWindow().get().dictionaryButton(number));
     ui::settle();
     return program.dictionaryWindow(number).get();
 }

@@ -69,7 +69,7 @@ CopyrightWindow::CopyrightWindow(Program& program)
     connect(&bengaliButton, &forms::Label::clicked, this, [this] { showPicture(kBengali); });
 }
 
-void CopyrightWindow::load() {
+void CopyrightWindow::initializeForm() {
     showPicture(kEnglish);
 }
 

@@ -154,7 +154,7 @@ void DictionaryWindow::connectHandlers() {
             &DictionaryWindow::showSelection);
 }
 
-void DictionaryWindow::load() {
+void DictionaryWindow::initializeForm() {
     if (!isHomeScreen()) {
         selectionMarker.setVisible(true);
         return;
