@@ -41,7 +41,7 @@ LockWindow::LockWindow(Program& program)
     unlockButton.setToolTip("Click here to unlock");
     const forms::LabelStyle big{
         {"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText, forms::Alignment::Centre};
-    for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setStyle(big);
+    for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setLabelStyle(big);
 
     connect(&unlockButton, &forms::Label::clicked, this, &LockWindow::unlock);
     connect(&clockTimer, &forms::Timer::ticked, this, &LockWindow::showTime);

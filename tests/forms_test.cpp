@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
     slot.show();
     slot.get().list.addItem("row");
-    slot.get().box.setText("typed");
+    slot.get().box.showText("typed");
     TestForm* first = slot.peek();
     first->unload();
     EXPECT_FALSE(slot.exists()) << "the slot empties at once";
@@ -309,11 +309,11 @@ TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
 TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
     TestForm form;
     form.button.setGeometry(TwipsRect{150, 150, 1215, 495}.toPixels());
-    form.button.setStyle({{"Calibri", 9.75},
-                          false,
-                          forms::kDarkRed,
-                          forms::kHighlightText,
-                          forms::Alignment::Centre});
+    form.button.setLabelStyle({{"Calibri", 9.75},
+                               false,
+                               forms::kDarkRed,
+                               forms::kHighlightText,
+                               forms::Alignment::Centre});
     form.button.setText("International Abbreviation");
     form.show();
     QLabel* label = &form.button;
@@ -329,9 +329,9 @@ TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
 TEST(TextBoxControl, ChangeComesFromTheUserOnly) {
     TestForm form;
     form.show();
-    form.box.setText("set by the program");
+    form.box.showText("set by the program");
     EXPECT_EQ(form.changes, 0);
-    form.box.setText({});
+    form.box.showText({});
     ui::type(form.box, "ab");
     EXPECT_EQ(form.changes, 2);
     EXPECT_EQ(form.box.text(), "ab");
@@ -362,9 +362,9 @@ TEST(TextBoxControl, TextTheProgramSetsShowsFromItsStart) {
         ui::type(form.box, typedFirst);
         form.list.setFocus();  // no cursor blinks in the box
         ASSERT_GT(form.box.fontMetrics().horizontalAdvance(text), form.box.width());
-        form.box.setText(start);
+        form.box.showText(start);
         const QImage alone = form.box.grab().toImage();
-        form.box.setText(text);
+        form.box.showText(text);
         const QImage shown = form.box.grab().toImage();
 
         EXPECT_EQ(form.box.cursorPosition(), 0) << typedFirst;

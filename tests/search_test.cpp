@@ -285,7 +285,7 @@ TEST_F(ProgramTest, ARepeatedInternationalAbbreviationFindsItsFirstRow) {
              Pair{"PUK", 166, "Patriotic Union of Jurdistan.", 168, "Personal Unlocking Key."},
          }) {
         SCOPED_TRACE(p.abbreviation);
-        w.searchBox.setText({});
+        w.searchBox.showText({});
         ui::type(w.searchBox, p.abbreviation);
         expectShows(w, p.first, p.abbreviation, p.firstElaboration);
         ui::clickRow(w.abbreviationList, p.second);
@@ -314,7 +314,7 @@ TEST_P(SearchBadInput, MatchesNothingAndLeavesTheWindowWorking) {
     EXPECT_TRUE(w.elaborationBox.text().isEmpty());
     EXPECT_TRUE(w.selectedBox.text().isEmpty());
     // Still answers.
-    w.searchBox.setText({});
+    w.searchBox.showText({});
     ui::type(w.searchBox, "Y");
     EXPECT_EQ(w.selectedBox.text(), "YHA");
 }
