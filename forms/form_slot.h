@@ -80,7 +80,7 @@ public:
             // itself.
             T* window = m_factory().release();
             m_window = window;
-            QObject::connect(window, &Form::unloaded, [this] {
+            QObject::connect(window, &Form::unloaded, window, [this] {
                 m_window.clear();
                 windowUnloaded();
             });
