@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,9 +21,9 @@
 #include "dictionaries/dictionary.h"
 #include "forms/clock.h"
 #include "forms/fonts.h"
+#include "shell/application.h"
 #include "shell/dictionary_layout.h"
 #include "shell/program.h"
-#include "tests/ui.h"
 #include "text/windows_1252.h"
 
 namespace {
@@ -66,6 +67,18 @@ int firstMatch(const std::vector<QString>& texts, QStringView prefix) {
         }
     }
     return -1;
+}
+
+// Lets queued work run: the end-of-handler check, deferred deletes.
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+QPoint centreInWindow(const QWidget& control) {
+    return control.mapTo(control.window(), control.rect().center());
 }
 
 QRect pixels(const shell::Place& at) {
@@ -130,7 +143,7 @@ void clickWithoutEventLoop(const QWidget& control) {
     static int timestamp = 0;
     timestamp += 10'000;  // far apart: no two clicks make a double click
     QWindow* window = control.window()->windowHandle();
-    const QPointF at = ui::centreInWindow(control);
+    const QPointF at = centreInWindow(control);
     const QPointF global = window->mapToGlobal(at);
     qt_handleMouseEvent(window, at, global, Qt::LeftButton, Qt::LeftButton,
                         QEvent::MouseButtonPress, {}, timestamp);
@@ -156,9 +169,9 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
     for (auto _ : state) {
         auto program = std::make_unique<shell::Program>(systemClock);
         program->start();
-        ui::settle();
+        settle();
         if (!again) QPixmapCache::clear();
-        forms::Label& button = program->oxfordWindow()->dictionaryButton(number);
+        forms::Label& button = program->oxfordWindow().get().dictionaryButton(number);
         PaintWatch painted([&program, number]() -> const QWidget* {
             return program->dictionaryWindow(number).peek();
         });
@@ -175,7 +188,7 @@ void openProgram(benchmark::State& state, bool throughFrame, bool again) {
         }
         state.SetIterationTime(seconds(start, *end));
         program.reset();
-        ui::settle();
+        settle();
     }
     describe(state, number, rows);
 }
@@ -214,7 +227,7 @@ void openFloor(benchmark::State& state, bool throughFrame) {
         }
         state.SetIterationTime(seconds(start, *end));
         window.reset();
-        ui::settle();
+        settle();
     }
     describe(state, number, static_cast<int>(texts.size()));
 }
@@ -258,8 +271,9 @@ std::optional<Keystroke> worstKeystroke(const std::vector<QString>& texts, bool 
 
 // From the home screen to the working window of dictionary `number`.
 DictionaryWindow& openFromHome(shell::Program& program, int number) {
-    ui::click(program.oxfordWindow()->dictionaryButton(number));
-    ui::settle();
+    const forms::Label& button = program.oxfordWindow().get().dictionaryButton(number);
+    QTest::mouseClick(button.window()->windowHandle(), Qt::LeftButton, {}, centreInWindow(button));
+    settle();
     return program.dictionaryWindow(number).get();
 }
 
@@ -337,7 +351,7 @@ private:
 
 // What the keystroke benchmarks need to know of the window they type into.
 struct SearchTarget {
-    QWidget* box;
+    QLineEdit* box;
     std::function<QString()> text;
     std::function<int()> row;
     std::function<QString()> selected;
@@ -350,9 +364,9 @@ struct SearchTarget {
 void typeRepeatedly(benchmark::State& state, const SearchTarget& target, const QWidget& window,
                     const Keystroke& keystroke, const QString& expected, bool throughFrame) {
     target.box->setFocus();
-    static_cast<QLineEdit*>(target.box)->setText(keystroke.before);
+    target.box->setText(keystroke.before);
     QTest::keyClick(target.box, Qt::Key_End);
-    ui::settle();
+    settle();
     PaintWatch painted([&window]() -> const QWidget* { return &window; });
     painted.untilPainted();
     for (auto _ : state) {
@@ -381,7 +395,7 @@ void keystrokeProgram(benchmark::State& state, bool findsLastRow, bool throughFr
     }
     shell::Program program(systemClock);
     program.start();
-    ui::settle();
+    settle();
     DictionaryWindow& window = openFromHome(program, number);
     const SearchTarget target{(&window.searchBox), [&window] { return window.searchBox.text(); },
                               [&window] { return int{window.abbreviationList.listIndex()}; },
@@ -402,7 +416,7 @@ void keystrokeWidgetsFloor(benchmark::State& state, bool findsLastRow, bool thro
     }
     PlainSearchWindow window(number);
     window.show();
-    ui::settle();
+    settle();
     const SearchTarget target{&window.search(), [&window] { return window.search().text(); },
                               [&window] { return window.currentRow(); },
                               [&window] { return window.selected(); }};
@@ -461,7 +475,7 @@ void registerAll() {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    shell::setUpApplication();
     registerAll();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -7,12 +7,6 @@ QColor toQColor(StoredColour colour, const QPalette& palette) {
         return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }
     switch (colour & 0xFF) {
-        case 0x05:
-            return palette.color(QPalette::Active, QPalette::Base);
-        case 0x08:
-            return palette.color(QPalette::Active, QPalette::Text);
-        case 0x0D:
-            return palette.color(QPalette::Active, QPalette::Highlight);
         case 0x0E:
             return palette.color(QPalette::Active, QPalette::HighlightedText);
         case 0x0F:

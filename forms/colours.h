@@ -12,8 +12,6 @@ using StoredColour = std::uint32_t;
 
 inline constexpr StoredColour kDarkRed = 0x00000080;
 inline constexpr StoredColour kBlack = 0x00000000;
-inline constexpr StoredColour kWindowBackground = 0x80000005;
-inline constexpr StoredColour kWindowText = 0x80000008;
 inline constexpr StoredColour kHighlightText = 0x8000000E;
 inline constexpr StoredColour kButtonFace = 0x8000000F;
 inline constexpr StoredColour kButtonText = 0x80000012;

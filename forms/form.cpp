@@ -15,10 +15,9 @@
 
 namespace forms {
 
-Form::Form(const FormFrame& frame) : QWidget(nullptr), m_frame(frame) {
+Form::Form(const FormFrame& frame) : QWidget(nullptr), m_draggable(frame.draggable) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(frame.caption);
     if (!frame.icon.isEmpty()) setWindowIcon(icon(frame.icon));
     setFixedSize(pixels(frame.widthTwips), pixels(frame.heightTwips));
@@ -33,16 +32,20 @@ Form::Form(const FormFrame& frame) : QWidget(nullptr), m_frame(frame) {
 
 Form::~Form() = default;
 
+void Form::load() {
+    if (m_loaded) return;
+    m_loaded = true;
+    initializeForm();
+}
+
 void Form::showForm() {
     if (isMinimized()) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
     }
     const bool wasShown = isVisible();
     show();
-    // Shown again while open: bring it to the front. Platforms without a
-    // stacking order (offscreen) have nothing to raise.
-    static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (wasShown && stacks) raise();
+    // Shown again while open: bring it to the front.
+    if (wasShown) raise();
 }
 
 void Form::unload() {
@@ -55,7 +58,7 @@ void Form::unload() {
     // window.
     setEnabled(false);
     for (Timer* timer : findChildren<Timer*>()) timer->stop();
-    if (auto release = std::exchange(m_release, nullptr)) release();
+    emit unloaded();
     deleteLater();
 }
 
@@ -111,7 +114,7 @@ void Form::paintEvent(QPaintEvent*) {
 
 void Form::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (m_frame.draggable) startWindowDrag(event->button(), event->globalPosition());
+    if (m_draggable) startWindowDrag(event->button(), event->globalPosition());
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {

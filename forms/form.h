@@ -3,7 +3,6 @@
 #include <QPixmap>
 #include <QPointF>
 #include <QWidget>
-#include <functional>
 #include <initializer_list>
 
 namespace forms {
@@ -34,25 +33,31 @@ public:
     explicit Form(const FormFrame& frame);
     ~Form() override;
 
+    // Runs the window's load step, initializeForm(), the first time it is
+    // called. Its slot calls it right after creating the window, before the
+    // access that created it takes effect.
+    void load();
+
     // Puts the window on the screen (restoring it when minimized, and raising
     // it); creation alone does not.
     void showForm();
 
-    // Hides the window, stops its timers and empties its slot at once, so that
-    // the next touch builds a fresh window. The object itself goes only after
-    // the running handler has returned, so a handler may unload its own window
-    // and run on, as long as it touches nothing of that window afterwards.
+    // Hides the window, stops its timers and emits unloaded(), which empties
+    // its slot at once, so that the next touch builds a fresh window. The
+    // object itself goes only after the running handler has returned, so a
+    // handler may unload its own window and run on, as long as it touches
+    // nothing of that window afterwards.
     void unload();
-    bool unloaded() const { return m_unloaded; }
 
     void minimize();
 
-    const FormFrame& frame() const { return m_frame; }
+signals:
+    void unloaded();
 
 protected:
-    // The window's load step: runs once, right after the window is created and
-    // before the access that created it takes effect.
-    virtual void load() {}
+    // The window's load step: what it does once its controls exist, before
+    // anything else touches it.
+    virtual void initializeForm() {}
 
     // Chains the controls that take the focus into the tab order, by index.
     static void chainTabOrder(std::initializer_list<TabStop> stops);
@@ -64,20 +69,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <class T>
-    friend class FormSlot;
-    friend class FormSlotBase;
-    friend class FormSet;
-
     // Moves the window while the pressed button is held, until its release:
     // on Wayland, where only the platform can move a window, by the platform's
     // own move; elsewhere by the window itself.
     void startWindowDrag(Qt::MouseButton button, QPointF globalPosition);
     void endOwnDrag();
 
-    FormFrame m_frame;
     QPixmap m_picture;
-    std::function<void()> m_release;  // empties the slot
+    bool m_draggable;
+    bool m_loaded = false;
     bool m_unloaded = false;
 
     Qt::MouseButton m_dragButton = Qt::NoButton;  // none: no move of our own runs

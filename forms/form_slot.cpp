@@ -12,20 +12,11 @@ bool FormSet::anyExists() const {
                        [](const FormSlotBase* s) { return s->exists(); });
 }
 
-void FormSet::discardAll() {
-    for (FormSlotBase* slot : m_slots) {
-        if (Form* form = std::exchange(slot->m_form, nullptr)) {
-            form->m_release = nullptr;
-            form->unload();
-        }
-    }
+void FormSet::unloadAll() {
+    for (FormSlotBase* slot : m_slots) slot->unload();
 }
 
-void FormSet::remove(FormSlotBase* slot) {
-    std::erase(m_slots, slot);
-}
-
-void FormSet::formUnloaded() {
+void FormSet::windowUnloaded() {
     if (m_checkQueued) return;
     m_checkQueued = true;
     // Queued, so that a handler that unloads one window and shows another
@@ -40,25 +31,15 @@ void FormSet::formUnloaded() {
 }
 
 FormSlotBase::FormSlotBase(FormSet& set) : m_set(set) {
-    m_set.add(this);
+    m_set.m_slots.push_back(this);
 }
 
 FormSlotBase::~FormSlotBase() {
-    // Outside any handler: the window can go at once.
-    delete std::exchange(m_form, nullptr);
-    m_set.remove(this);
+    std::erase(m_set.m_slots, this);
 }
 
 void FormSlotBase::unload() {
-    if (m_form != nullptr) m_form->unload();
-}
-
-void FormSlotBase::adopt(Form* form) {
-    m_form = form;
-    form->m_release = [this] {
-        m_form = nullptr;
-        m_set.formUnloaded();
-    };
+    if (Form* form = window()) form->unload();
 }
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,17 +23,16 @@ public:
 
     bool anyExists() const;
 
-    // Destroys every window at once, without unloading them one by one.
-    void discardAll();
+    // Unloads every window at once.
+    void unloadAll();
 
 signals:
     void emptied();
 
 private:
+    // A slot joins its set for its lifetime and tells it of every unload.
     friend class FormSlotBase;
-    void add(FormSlotBase* slot) { m_slots.push_back(slot); }
-    void remove(FormSlotBase* slot);
-    void formUnloaded();
+    void windowUnloaded();
 
     std::vector<FormSlotBase*> m_slots;
     bool m_checkQueued = false;
@@ -43,7 +43,7 @@ public:
     FormSlotBase(const FormSlotBase&) = delete;
     FormSlotBase& operator=(const FormSlotBase&) = delete;
 
-    bool exists() const { return m_form != nullptr; }
+    bool exists() const { return window() != nullptr; }
 
     // Unloads the window if it exists.
     void unload();
@@ -52,42 +52,54 @@ protected:
     explicit FormSlotBase(FormSet& set);
     ~FormSlotBase();
 
-    void adopt(Form* form);
-    Form* m_form = nullptr;
+    // The window, if it exists.
+    virtual Form* window() const = 0;
+
+    // Called once the window has unloaded and the slot has let it go.
+    void windowUnloaded() { m_set.windowUnloaded(); }
 
 private:
-    friend class FormSet;
     FormSet& m_set;
 };
 
-// The single instance of one window. Any touch through it creates the window
-// first if it does not exist, running its load step before the touch takes
-// effect. Creation does not show the window.
+// The single instance of one window. get() creates the window first if it does
+// not exist, running its load step before the caller gets it; creation does
+// not show the window. peek() and exists() create nothing.
 template <class T>
 class FormSlot : public FormSlotBase {
 public:
     using Factory = std::function<std::unique_ptr<T>()>;
 
     FormSlot(FormSet& set, Factory factory) : FormSlotBase(set), m_factory(std::move(factory)) {}
+    // Outside any handler: the window can go at once.
+    ~FormSlot() { delete m_window.data(); }
 
     T& get() {
-        if (m_form == nullptr) {
-            T* form = m_factory().release();
-            adopt(form);
-            static_cast<Form*>(form)->load();
+        if (m_window.isNull()) {
+            // The slot owns its window until the window unloads and deletes
+            // itself.
+            T* window = m_factory().release();
+            m_window = window;
+            QObject::connect(window, &Form::unloaded, window, [this] {
+                m_window.clear();
+                windowUnloaded();
+            });
+            window->load();
         }
-        return static_cast<T&>(*m_form);
+        return *m_window;
     }
-    T* operator->() { return &get(); }
-    T& operator*() { return get(); }
 
     // The window if it exists, without creating it.
-    T* peek() const { return static_cast<T*>(m_form); }
+    T* peek() const { return m_window; }
 
     void show() { get().showForm(); }
 
+protected:
+    Form* window() const override { return m_window; }
+
 private:
     Factory m_factory;
+    QPointer<T> m_window;
 };
 
 }  // namespace forms

@@ -12,10 +12,10 @@ Label::Label(QWidget* parent, const QString& name) : QLabel(parent) {
     setContentsMargins(0, 0, 0, 0);
     setMargin(0);
     setIndent(0);
-    setStyle(LabelStyle{});
+    setLabelStyle(LabelStyle{});
 }
 
-void Label::setStyle(const LabelStyle& style) {
+void Label::setLabelStyle(const LabelStyle& style) {
     m_style = style;
     setFont(resolveFont(style.font).font);
     QPalette colours = palette();

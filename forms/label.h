@@ -29,9 +29,9 @@ class Label : public QLabel {
 public:
     Label(QWidget* parent, const QString& name);
 
-    void setStyle(const LabelStyle& style);
+    void setLabelStyle(const LabelStyle& style);
     // The look as the layout stored it; system colours stay unresolved here.
-    const LabelStyle& style() const { return m_style; }
+    const LabelStyle& labelStyle() const { return m_style; }
 
 signals:
     void clicked();

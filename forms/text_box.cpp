@@ -13,7 +13,7 @@ TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
 }
 
-void TextBox::setText(const QString& text) {
+void TextBox::showText(const QString& text) {
     QLineEdit::setText(text);
     setCursorPosition(0);
 }

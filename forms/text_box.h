@@ -16,9 +16,10 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QString& name);
 
-    // QLineEdit's, but shown from its start, as a box the program fills is
-    // read; Qt's own leaves the cursor at the end and the end in view.
-    void setText(const QString& text);
+    // Sets the text as QLineEdit::setText() does, but shows it from its
+    // start, as a box the program fills is read; setText() leaves the cursor
+    // at the end and the end in view.
+    void showText(const QString& text);
 
     // Sets the font as a layout asks for it; Qt may draw a stand-in family.
     void setRequestedFont(const FontRequest& font);

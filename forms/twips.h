@@ -12,10 +12,6 @@ constexpr int pixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-constexpr int twips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
-
 // A rectangle given as left, top, width and height in twips.
 struct TwipsRect {
     int left = 0;

@@ -68,13 +68,13 @@ AboutWindow::AboutWindow(Program& program)
     versionLine.setText("Version: " + QCoreApplication::applicationVersion());
     productIdLine.setText(texts::kProductId);
     for (forms::Label* line : {&creditLine, &authorLine, &ownerHeading, &makerLine}) {
-        line->setStyle(plainText(12, forms::Alignment::Centre));
+        line->setLabelStyle(plainText(12, forms::Alignment::Centre));
     }
     for (forms::Label* line :
          {&makerYearsLine, &copyrightYearsLine, &copyrightHolderLine, &rightsLine, &versionLine}) {
-        line->setStyle(plainText(12));
+        line->setLabelStyle(plainText(12));
     }
-    productIdLine.setStyle(plainText(9.75));
+    productIdLine.setLabelStyle(plainText(9.75));
 }
 
 }  // namespace shell

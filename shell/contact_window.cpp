@@ -47,9 +47,9 @@ ContactWindow::ContactWindow(Program& program)
     secondEmailLine.setText(texts::kSecondEmail);
     thanksLine.setText("Thank you for using Orvanta Abbreviation Dictionary");
     for (forms::Label* line : {&problemText, &phoneLine, &emailLine, &secondEmailLine}) {
-        line->setStyle(plainText(12));
+        line->setLabelStyle(plainText(12));
     }
-    thanksLine.setStyle(plainText(9.75, forms::Alignment::Centre));
+    thanksLine.setLabelStyle(plainText(9.75, forms::Alignment::Centre));
 }
 
 }  // namespace shell

@@ -51,17 +51,17 @@ CopyrightWindow::CopyrightWindow(Program& program)
     place(bengaliButton, kLayout.bengaliButton);
 
     copyrightLine.setText(texts::kCopyrightLine);
-    copyrightLine.setStyle(plainText(12, forms::Alignment::Centre));
+    copyrightLine.setLabelStyle(plainText(12, forms::Alignment::Centre));
     englishPicture.setPicture(":/copyright/english.jpg");
     chinesePicture.setPicture(":/copyright/chinese.jpg");
     bengaliPicture.setPicture(":/copyright/bengali.jpg");
     languageCaption.setText("Language");
-    languageCaption.setStyle(plainText(9.75));
+    languageCaption.setLabelStyle(plainText(9.75));
     englishButton.setText("English");
     chineseButton.setText("Chinese");
     bengaliButton.setText("Bengali");
     for (forms::Label* button : {&englishButton, &chineseButton, &bengaliButton}) {
-        button->setStyle(redButton(9.75));
+        button->setLabelStyle(redButton(9.75));
     }
 
     connect(&englishButton, &forms::Label::clicked, this, [this] { showPicture(kEnglish); });
@@ -69,7 +69,7 @@ CopyrightWindow::CopyrightWindow(Program& program)
     connect(&bengaliButton, &forms::Label::clicked, this, [this] { showPicture(kBengali); });
 }
 
-void CopyrightWindow::load() {
+void CopyrightWindow::initializeForm() {
     showPicture(kEnglish);
 }
 

@@ -22,7 +22,7 @@ public:
     forms::Label bengaliButton;
 
 protected:
-    void load() override;
+    void initializeForm() override;
 
 private:
     enum Language { kEnglish, kChinese, kBengali };

@@ -113,21 +113,21 @@ void DictionaryWindow::writeCaptions() {
 }
 
 void DictionaryWindow::styleControls() {
-    for (forms::Label& button : m_dictionaryButtons) button.setStyle(redButton(9.75));
-    changeHeading.setStyle(redButton(9.75, true));
-    helpButton.setStyle(redButton(20.25));
+    for (forms::Label& button : m_dictionaryButtons) button.setLabelStyle(redButton(9.75));
+    changeHeading.setLabelStyle(redButton(9.75, true));
+    helpButton.setLabelStyle(redButton(20.25));
     if (titleLabel) {
-        titleLabel->setStyle({{"Monotype Corsiva", 24, false, true},
-                              true,
-                              forms::kDarkRed,
-                              forms::kButtonText,
-                              forms::Alignment::Centre});
+        titleLabel->setLabelStyle({{"Monotype Corsiva", 24, false, true},
+                                   true,
+                                   forms::kDarkRed,
+                                   forms::kButtonText,
+                                   forms::Alignment::Centre});
     }
     for (forms::Label* l : {&searchCaption, &abbreviationCaption, &elaborationCaption,
                             &selectedCaption, &selectionCaption}) {
-        l->setStyle(fieldCaption());
+        l->setLabelStyle(fieldCaption());
     }
-    selectionMarker.setStyle(
+    selectionMarker.setLabelStyle(
         {{"MS Sans Serif", 8.25}, false, forms::kDarkRed, forms::kBlack, forms::Alignment::Left});
 
     const forms::FontRequest calibri{"Calibri", 12};
@@ -154,7 +154,7 @@ void DictionaryWindow::connectHandlers() {
             &DictionaryWindow::showSelection);
 }
 
-void DictionaryWindow::load() {
+void DictionaryWindow::initializeForm() {
     if (!isHomeScreen()) {
         selectionMarker.setVisible(true);
         return;
@@ -214,7 +214,7 @@ void DictionaryWindow::search() {
 
 void DictionaryWindow::showSelection() {
     elaborationBox.setText(m_dictionary.elaboration(abbreviationList.listIndex()));
-    selectedBox.setText(abbreviationList.text());
+    selectedBox.showText(abbreviationList.text());
 }
 
 }  // namespace shell

@@ -63,7 +63,7 @@ public:
     forms::TextBox selectedBox;  // the selected abbreviation
 
 protected:
-    void load() override;
+    void initializeForm() override;
 
 private:
     // The ten controls of the working state: the boxes, the list and their

@@ -37,7 +37,7 @@ HelpMenuWindow::HelpMenuWindow(Program& program)
     copyrightButton.setText("Copyright");
     aboutButton.setText("About");
     for (forms::Label* button : {&helpButton, &copyrightButton, &aboutButton}) {
-        button->setStyle(redButton(14.25));
+        button->setLabelStyle(redButton(14.25));
     }
     connect(&helpButton, &forms::Label::clicked, this, &HelpMenuWindow::showContact);
     connect(&copyrightButton, &forms::Label::clicked, this, &HelpMenuWindow::showCopyright);

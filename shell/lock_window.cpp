@@ -1,7 +1,5 @@
 #include "shell/lock_window.h"
 
-#include <QHash>
-
 #include "shell/clock_format.h"
 #include "shell/place.h"
 #include "shell/program.h"
@@ -41,7 +39,7 @@ LockWindow::LockWindow(Program& program)
     unlockButton.setToolTip("Click here to unlock");
     const forms::LabelStyle big{
         {"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText, forms::Alignment::Centre};
-    for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setStyle(big);
+    for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setLabelStyle(big);
 
     connect(&unlockButton, &forms::Label::clicked, this, &LockWindow::unlock);
     connect(&clockTimer, &forms::Timer::ticked, this, &LockWindow::showTime);
@@ -49,17 +47,16 @@ LockWindow::LockWindow(Program& program)
 }
 
 QString LockWindow::timeText(const QTime& time) {
-    // Every lock window's time label is alike, so a locale's format is worked
-    // out once a run. The whole locale is the key: "C" and "en_US" share a
-    // BCP 47 name but not a format.
-    static QHash<QLocale, QString> formats;
+    // The whole locale, not its BCP 47 name: "C" and "en_US" share the name
+    // but not a format.
     const QLocale locale;
-    auto format = formats.constFind(locale);
-    if (format == formats.cend()) {
-        format = formats.insert(
-            locale, clockFormat(locale, timeLabel.font(), timeLabel.contentsRect().width()));
+    const QFont font = timeLabel.font();
+    const int width = timeLabel.contentsRect().width();
+    if (!m_timeFormat || m_timeFormat->locale != locale || m_timeFormat->font != font ||
+        m_timeFormat->width != width) {
+        m_timeFormat = TimeFormat{locale, font, width, clockFormat(locale, font, width)};
     }
-    return locale.toString(time, *format);
+    return locale.toString(time, m_timeFormat->format);
 }
 
 QString LockWindow::dateText(const QDate& date) {

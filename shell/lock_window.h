@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QFont>
 #include <QLocale>
 #include <QString>
 #include <QTime>
+#include <optional>
 
 #include "forms/clock.h"
 #include "forms/form.h"
@@ -39,6 +41,16 @@ private:
     static QString dateText(const QDate& date);
 
     Program& m_program;
+
+    // The time format, with what it was worked out for: it is worked out again
+    // when the locale, the label's font or its width is no longer the same.
+    struct TimeFormat {
+        QLocale locale;
+        QFont font;
+        int width = 0;
+        QString format;
+    };
+    std::optional<TimeFormat> m_timeFormat;
 };
 
 }  // namespace shell

@@ -45,8 +45,8 @@ Program::Program(forms::Clock& clock)
 
 Program::~Program() {
     disconnect(&m_windows, nullptr, this, nullptr);
-    m_windows.discardAll();
-    // Windows unloaded earlier wait for the event loop; let them go now.
+    m_windows.unloadAll();
+    // The unloaded windows wait for the event loop; let them go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -57,7 +57,7 @@ void Program::start() {
 void Program::end() {
     if (m_ended) return;
     m_ended = true;
-    m_windows.discardAll();
+    m_windows.unloadAll();
     emit ended();
 }
 

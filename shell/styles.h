@@ -32,11 +32,11 @@ inline forms::LabelStyle fieldCaption() {
 inline void setTitleBarLabel(forms::Label& label, const char* caption, const char* toolTip) {
     label.setText(caption);
     label.setToolTip(toolTip);
-    label.setStyle({{"MS Sans Serif", 12},
-                    true,
-                    forms::kButtonFace,
-                    forms::kHighlightText,
-                    forms::Alignment::Left});
+    label.setLabelStyle({{"MS Sans Serif", 12},
+                         true,
+                         forms::kButtonFace,
+                         forms::kHighlightText,
+                         forms::Alignment::Left});
 }
 
 }  // namespace shell

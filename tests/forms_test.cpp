@@ -42,9 +42,11 @@ public:
         connect(&box, &forms::TextBox::textEdited, this, [this] { ++changes; });
     }
 
-    void load() override {
+    // What the window was like when its load step ran.
+    void initializeForm() override {
         ++loads;
-        loadedBeforeAccess = true;
+        rowsWhenLoaded = list.listCount();
+        shownWhenLoaded = isVisible();
     }
 
     forms::Label button;
@@ -52,7 +54,8 @@ public:
     forms::TextBox box;
     forms::Image picture;
     int loads = 0;
-    bool loadedBeforeAccess = false;
+    int rowsWhenLoaded = -1;
+    bool shownWhenLoaded = false;
     int clicks = 0;
     int changes = 0;
     std::vector<int> reportedIndexes;
@@ -80,29 +83,55 @@ struct SlotFixture : ::testing::Test {
     }
 };
 
-TEST_F(SlotFixture, TouchCreatesHiddenWithFormLoadRunFirst) {
-    EXPECT_FALSE(slot.exists());
-    slot->list.addItem("row");  // a touch of a control
-    EXPECT_TRUE(slot.exists());
-    EXPECT_EQ(slot->loads, 1);
-    EXPECT_TRUE(slot->loadedBeforeAccess);
-    EXPECT_FALSE(slot->isVisible()) << "creation alone does not show a window";
-    slot.show();
-    EXPECT_TRUE(slot->isVisible());
-    EXPECT_EQ(created, 1);
-    EXPECT_EQ(slot->loads, 1);
+// The first access to a slot creates its window, and the window's load step
+// runs once, before that access takes effect: the step finds the list without
+// the row the access adds, and the window not yet shown.
+struct FirstAccess {
+    const char* name;
+    void (*access)(forms::FormSlot<TestForm>& slot);
+    bool shows;
+};
+
+void PrintTo(const FirstAccess& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class SlotFirstAccess : public SlotFixture, public ::testing::WithParamInterface<FirstAccess> {};
+
+TEST_P(SlotFirstAccess, LoadStepRunsOnceBeforeTheAccessTakesEffect) {
+    const FirstAccess& c = GetParam();
+    EXPECT_FALSE(slot.exists());
+    c.access(slot);
+    ASSERT_TRUE(slot.exists());
+    TestForm& form = *slot.peek();
+    EXPECT_EQ(form.loads, 1);
+    EXPECT_EQ(form.rowsWhenLoaded, 0);
+    EXPECT_FALSE(form.shownWhenLoaded);
+    EXPECT_EQ(form.isVisible(), c.shows) << "creation alone does not show a window";
+    slot.show();
+    slot.get().list.addItem("another row");
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(form.loads, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, SlotFirstAccess,
+    ::testing::Values(FirstAccess{"AddsARow",
+                                  [](forms::FormSlot<TestForm>& s) { s.get().list.addItem("row"); },
+                                  false},
+                      FirstAccess{"Shows", [](forms::FormSlot<TestForm>& s) { s.show(); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SlotFixture, UnloadThenTouchGivesFreshWindow) {
     slot.show();
-    slot->list.addItem("row");
-    slot->box.setText("typed");
+    slot.get().list.addItem("row");
+    slot.get().box.showText("typed");
     TestForm* first = slot.peek();
     first->unload();
     EXPECT_FALSE(slot.exists()) << "the slot empties at once";
     EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(slot->list.listCount(), 0);
-    EXPECT_TRUE(slot->box.text().isEmpty());
+    EXPECT_EQ(slot.get().list.listCount(), 0);
+    EXPECT_TRUE(slot.get().box.text().isEmpty());
     EXPECT_EQ(created, 2);
     ui::settle();
     EXPECT_EQ(emptied, 0) << "a window exists again, so the program goes on";
@@ -112,38 +141,41 @@ TEST_F(SlotFixture, HandlerSurvivesUnloadingItsOwnWindow) {
     slot.show();
     int ranToEnd = 0;
     // In place of the window's own handler.
-    QObject::disconnect(&slot->button, &forms::Label::clicked, nullptr, nullptr);
-    QObject::connect(&slot->button, &forms::Label::clicked, [this, &ranToEnd] {
+    QObject::disconnect(&slot.get().button, &forms::Label::clicked, nullptr, nullptr);
+    QObject::connect(&slot.get().button, &forms::Label::clicked, [this, &ranToEnd] {
         TestForm& self = *slot.peek();
         self.unload();
         // The object lives until the handler returns.
         self.clicks += 1;
         ranToEnd = self.clicks;
     });
-    ui::click(slot->button);
+    ui::click(slot.get().button);
     EXPECT_EQ(ranToEnd, 1);
     EXPECT_FALSE(slot.exists());
     ui::settle();
     EXPECT_EQ(emptied, 1) << "no window is left after the handler";
 }
 
+// Every time, not only the first: each window closed in turn was the last.
 TEST_F(SlotFixture, ClosedByThePlatformIsUnloaded) {
-    slot.show();
-    slot->close();
-    EXPECT_FALSE(slot.exists());
-    ui::settle();
-    EXPECT_EQ(emptied, 1);
+    for (int closed = 1; closed <= 3; ++closed) {
+        slot.show();
+        slot.get().close();
+        EXPECT_FALSE(slot.exists());
+        ui::settle();
+        EXPECT_EQ(emptied, closed);
+    }
 }
 
 TEST_F(SlotFixture, NewWindowIsCentredEvenAfterTheLastWasDragged) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     slot.show();
-    EXPECT_EQ(slot->frameGeometry().center(), screen.center());
+    EXPECT_EQ(slot.get().frameGeometry().center(), screen.center());
     ui::drag(slot.peek(), {350, 280}, {120, 90}, Qt::LeftButton);
-    EXPECT_NE(slot->frameGeometry().center(), screen.center());
-    slot->unload();
+    EXPECT_NE(slot.get().frameGeometry().center(), screen.center());
+    slot.get().unload();
     slot.show();
-    EXPECT_EQ(slot->frameGeometry().center(), screen.center());
+    EXPECT_EQ(slot.get().frameGeometry().center(), screen.center());
 }
 
 // --- window drag ----------------------------------------------------------------
@@ -277,11 +309,11 @@ TEST(LabelControl, ClickIsALeftClickInsideTheLabel) {
 TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
     TestForm form;
     form.button.setGeometry(TwipsRect{150, 150, 1215, 495}.toPixels());
-    form.button.setStyle({{"Calibri", 9.75},
-                          false,
-                          forms::kDarkRed,
-                          forms::kHighlightText,
-                          forms::Alignment::Centre});
+    form.button.setLabelStyle({{"Calibri", 9.75},
+                               false,
+                               forms::kDarkRed,
+                               forms::kHighlightText,
+                               forms::Alignment::Centre});
     form.button.setText("International Abbreviation");
     form.show();
     QLabel* label = &form.button;
@@ -297,9 +329,9 @@ TEST(LabelControl, WrapsItsCaptionInsideItsFixedSize) {
 TEST(TextBoxControl, ChangeComesFromTheUserOnly) {
     TestForm form;
     form.show();
-    form.box.setText("set by the program");
+    form.box.showText("set by the program");
     EXPECT_EQ(form.changes, 0);
-    form.box.setText({});
+    form.box.showText({});
     ui::type(form.box, "ab");
     EXPECT_EQ(form.changes, 2);
     EXPECT_EQ(form.box.text(), "ab");
@@ -330,9 +362,9 @@ TEST(TextBoxControl, TextTheProgramSetsShowsFromItsStart) {
         ui::type(form.box, typedFirst);
         form.list.setFocus();  // no cursor blinks in the box
         ASSERT_GT(form.box.fontMetrics().horizontalAdvance(text), form.box.width());
-        form.box.setText(start);
+        form.box.showText(start);
         const QImage alone = form.box.grab().toImage();
-        form.box.setText(text);
+        form.box.showText(text);
         const QImage shown = form.box.grab().toImage();
 
         EXPECT_EQ(form.box.cursorPosition(), 0) << typedFirst;

@@ -360,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
     for (int from : {1, 2, 4, 5}) {
-        shell::DictionaryWindow& w = from == 1 ? *program.oxfordWindow() : open(from);
+        shell::DictionaryWindow& w = from == 1 ? program.oxfordWindow().get() : open(from);
         if (from == 1) ui::click(w.dictionaryButton(1));
         ui::click(w.dictionaryButton(3));
         ui::settle();
@@ -368,7 +368,7 @@ TEST_F(ProgramTest, HardwareOpensWithAllItsRowsFromEveryWindow) {
         EXPECT_EQ(window(3).abbreviationList.listCount(), 764);
         EXPECT_EQ(window(3).abbreviationList.list(443), "Memory board");
         ui::click(window(3).lockLabel);  // back to the home screen
-        ui::click(program.lockWindow->unlockButton);
+        ui::click(program.lockWindow.get().unlockButton);
         ui::settle();
     }
 }

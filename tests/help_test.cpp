@@ -18,10 +18,10 @@ std::vector<int> picturesShown(CopyrightWindow& w) {
 }
 
 struct HelpTest : ProgramTest {
-    forms::Label& help() { return program.oxfordWindow()->helpButton; }
+    forms::Label& help() { return program.oxfordWindow().get().helpButton; }
     void openInfo(forms::Label& (*button)(shell::HelpMenuWindow&)) {
         ui::click(help());
-        ui::click(button(*program.helpMenu));
+        ui::click(button(program.helpMenu.get()));
         ui::settle();
     }
     static forms::Label& contact(shell::HelpMenuWindow& m) { return m.helpButton; }
@@ -30,7 +30,7 @@ struct HelpTest : ProgramTest {
 };
 
 TEST_F(HelpTest, HelpTwiceGivesOneMenuAndLeavesTheDictionaryAlone) {
-    shell::DictionaryWindow& w = *program.oxfordWindow();
+    shell::DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "MB");
     ui::click(help());
@@ -59,13 +59,13 @@ TEST_F(HelpTest, MenuButtonsCloseTheMenuAndOpenTheirPage) {
     openInfo(contact);
     EXPECT_FALSE(program.helpMenu.exists());
     ASSERT_TRUE(program.contactWindow.exists());
-    EXPECT_TRUE(program.contactWindow->isVisible());
-    EXPECT_EQ(program.contactWindow->windowTitle(), "Help");
+    EXPECT_TRUE(program.contactWindow.get().isVisible());
+    EXPECT_EQ(program.contactWindow.get().windowTitle(), "Help");
     openInfo(about);
-    EXPECT_TRUE(program.aboutWindow->isVisible());
-    EXPECT_EQ(program.aboutWindow->versionLine.text(), "Version: 2.0.0");
+    EXPECT_TRUE(program.aboutWindow.get().isVisible());
+    EXPECT_EQ(program.aboutWindow.get().versionLine.text(), "Version: 2.0.0");
     openInfo(copyright);
-    EXPECT_TRUE(program.copyrightWindow->isVisible());
+    EXPECT_TRUE(program.copyrightWindow.get().isVisible());
     ui::click(help());
     // All four together, each once.
     for (forms::FormSlotBase* s : std::initializer_list<forms::FormSlotBase*>{
@@ -78,14 +78,14 @@ TEST_F(HelpTest, MenuButtonsCloseTheMenuAndOpenTheirPage) {
 TEST_F(HelpTest, InfoWindowsSurviveSwitchingLockingAndUnlocking) {
     openInfo(contact);
     openInfo(copyright);
-    ui::click(program.copyrightWindow->chineseButton);  // Chinese
+    ui::click(program.copyrightWindow.get().chineseButton);  // Chinese
     openInfo(about);
     ui::click(help());
     forms::Form* before[] = {program.helpMenu.peek(), program.contactWindow.peek(),
                              program.copyrightWindow.peek(), program.aboutWindow.peek()};
-    ui::click(program.oxfordWindow()->dictionaryButton(3));
+    ui::click(program.oxfordWindow().get().dictionaryButton(3));
     ui::click(window(3).lockLabel);
-    ui::click(program.lockWindow->unlockButton);
+    ui::click(program.lockWindow.get().unlockButton);
     ui::settle();
     forms::Form* after[] = {program.helpMenu.peek(), program.contactWindow.peek(),
                             program.copyrightWindow.peek(), program.aboutWindow.peek()};
@@ -93,7 +93,7 @@ TEST_F(HelpTest, InfoWindowsSurviveSwitchingLockingAndUnlocking) {
         EXPECT_EQ(after[i], before[i]);
         EXPECT_TRUE(after[i]->isVisible());
     }
-    EXPECT_EQ(picturesShown(*program.copyrightWindow), std::vector<int>{2});
+    EXPECT_EQ(picturesShown(program.copyrightWindow.get()), std::vector<int>{2});
 }
 
 TEST_F(HelpTest, MenuButtonOfAnOpenPageKeepsItAndItsPicture) {
@@ -108,7 +108,7 @@ TEST_F(HelpTest, MenuButtonOfAnOpenPageKeepsItAndItsPicture) {
 
 TEST_F(HelpTest, CopyrightShowsExactlyOnePicture) {
     openInfo(copyright);
-    CopyrightWindow& w = *program.copyrightWindow;
+    CopyrightWindow& w = program.copyrightWindow.get();
     EXPECT_EQ(picturesShown(w), std::vector<int>{1});
     struct Step {
         int button;
@@ -134,31 +134,31 @@ TEST_F(HelpTest, CopyrightShowsExactlyOnePicture) {
     ui::settle();
     EXPECT_FALSE(program.copyrightWindow.exists());
     openInfo(copyright);
-    EXPECT_EQ(picturesShown(*program.copyrightWindow), std::vector<int>{1})
+    EXPECT_EQ(picturesShown(program.copyrightWindow.get()), std::vector<int>{1})
         << "a new window starts English";
 }
 
 TEST_F(HelpTest, CloseLabelOfAnInfoWindowClosesItAlone) {
     openInfo(about);
     ui::click(help());
-    ui::click(program.aboutWindow->closeLabel);
+    ui::click(program.aboutWindow.get().closeLabel);
     ui::settle();
     EXPECT_FALSE(program.aboutWindow.exists());
     EXPECT_TRUE(program.helpMenu.exists());
     EXPECT_TRUE(program.oxfordWindow().exists());
     EXPECT_EQ(endings, 0);
-    ui::click(program.helpMenu->minimizeLabel);
-    EXPECT_TRUE(program.helpMenu->isMinimized());
-    EXPECT_FALSE(program.oxfordWindow()->isMinimized());
+    ui::click(program.helpMenu.get().minimizeLabel);
+    EXPECT_TRUE(program.helpMenu.get().isMinimized());
+    EXPECT_FALSE(program.oxfordWindow().get().isMinimized());
 }
 
 TEST_F(HelpTest, TextLinesAndPicturesDoNothing) {
     openInfo(contact);
     openInfo(about);
     openInfo(copyright);
-    auto& contactWindow = *program.contactWindow;
-    auto& aboutWindow = *program.aboutWindow;
-    auto& copyrightWindow = *program.copyrightWindow;
+    auto& contactWindow = program.contactWindow.get();
+    auto& aboutWindow = program.aboutWindow.get();
+    auto& copyrightWindow = program.copyrightWindow.get();
     const QPoint places[] = {contactWindow.pos(), aboutWindow.pos(), copyrightWindow.pos()};
     for (auto* l :
          {&contactWindow.problemText, &contactWindow.phoneLine, &contactWindow.thanksLine}) {

@@ -528,7 +528,7 @@ std::string kindName(Kind kind) {
 
 // The font a control of the program was asked to draw in; none for other widgets.
 const forms::FontRequest* requestedFont(const QWidget* widget) {
-    if (auto* label = qobject_cast<const forms::Label*>(widget)) return &label->style().font;
+    if (auto* label = qobject_cast<const forms::Label*>(widget)) return &label->labelStyle().font;
     if (auto* box = qobject_cast<const forms::TextBox*>(widget)) return &box->requestedFont();
     if (auto* box = qobject_cast<const forms::MultiLineTextBox*>(widget)) {
         return &box->requestedFont();
@@ -639,7 +639,7 @@ void compareColours(Differences& d, const Look& look, QWidget* widget) {
             d.fail("is not a label of the program, so its stored look cannot be read");
             return;
         }
-        const forms::LabelStyle& style = label->style();
+        const forms::LabelStyle& style = label->labelStyle();
         d.compare("text colour as stored", stored(look.fore), stored(style.foreColour));
         if (look.back) {
             d.compare("background colour as stored", stored(*look.back), stored(style.backColour));

@@ -52,9 +52,9 @@ struct SelectionCase {
 
 struct OxfordList : ProgramTest {
     DictionaryWindow& oxford() {
-        ui::click(program.oxfordWindow()->dictionaryButton(1));
+        ui::click(program.oxfordWindow().get().dictionaryButton(1));
         ui::settle();
-        return *program.oxfordWindow();
+        return program.oxfordWindow().get();
     }
 };
 

@@ -67,22 +67,22 @@ class LockFrom : public ProgramTest, public ::testing::WithParamInterface<int> {
 // 0 stands for the home screen.
 TEST_P(LockFrom, UnlockAlwaysGivesAFreshHomeScreen) {
     const int n = GetParam();
-    shell::DictionaryWindow& w = n == 0 ? *program.oxfordWindow() : open(n);
+    shell::DictionaryWindow& w = n == 0 ? program.oxfordWindow().get() : open(n);
     if (n == 1) ui::click(w.dictionaryButton(1));
     ui::click(w.lockLabel);
     ui::settle();
     EXPECT_TRUE(dictionaryWindows().empty());
     ASSERT_TRUE(program.lockWindow.exists());
-    EXPECT_TRUE(program.lockWindow->isVisible());
+    EXPECT_TRUE(program.lockWindow.get().isVisible());
     EXPECT_EQ(endings, 0) << "the program does not end between the two steps";
-    ui::click(program.lockWindow->unlockButton);
+    ui::click(program.lockWindow.get().unlockButton);
     ui::settle();
     EXPECT_FALSE(program.lockWindow.exists());
     expectHomeScreen(program);
     EXPECT_EQ(endings, 0);
     // The Oxford button fills the new, empty list once more.
-    ui::click(program.oxfordWindow()->dictionaryButton(1));
-    EXPECT_EQ(program.oxfordWindow()->abbreviationList.listCount(),
+    ui::click(program.oxfordWindow().get().dictionaryButton(1));
+    EXPECT_EQ(program.oxfordWindow().get().abbreviationList.listCount(),
               dictionaries::dictionary(1).rowCount());
 }
 
@@ -92,9 +92,9 @@ INSTANTIATE_TEST_SUITE_P(Shell, LockFrom, ::testing::Values(0, 1, 2, 3, 4, 5));
 // 100 ms, started with the window, whose tick reads the time of day and the
 // date. One tick is delivered by hand rather than waited for.
 TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
-    ui::click(program.oxfordWindow()->lockLabel);
+    ui::click(program.oxfordWindow().get().lockLabel);
     ui::settle();
-    LockWindow& lock = *program.lockWindow;
+    LockWindow& lock = program.lockWindow.get();
     const auto timers = lock.findChildren<QTimer*>();
     ASSERT_EQ(timers.size(), 1);
     QTimer* timer = timers.front();
@@ -131,9 +131,9 @@ protected:
     void useRegion(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
 
     LockWindow& lock() {
-        ui::click(program.oxfordWindow()->lockLabel);
+        ui::click(program.oxfordWindow().get().lockLabel);
         ui::settle();
-        return *program.lockWindow;
+        return program.lockWindow.get();
     }
 
     // Puts the clock at the start of `time` and lets one timer interval pass.
@@ -168,14 +168,14 @@ TEST_F(LockClock, EmptyForOneIntervalThenShowsTimeAndDateOnEveryTick) {
 }
 
 TEST_F(LockClock, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
-    ui::click(program.oxfordWindow()->lockLabel);
-    ui::click(program.lockWindow->unlockButton);
+    ui::click(program.oxfordWindow().get().lockLabel);
+    ui::click(program.lockWindow.get().unlockButton);
     clock.advance(250);  // a tick of the gone window would touch freed labels
     ui::settle();
     clock.advance(250);
     expectHomeScreen(program);
-    ui::click(program.oxfordWindow()->lockLabel);
-    LockWindow& again = *program.lockWindow;
+    ui::click(program.oxfordWindow().get().lockLabel);
+    LockWindow& again = program.lockWindow.get();
     EXPECT_TRUE(again.timeLabel.text().isEmpty()) << "a new lock starts empty";
     clock.advance(99);
     EXPECT_TRUE(again.timeLabel.text().isEmpty()) << "its timer starts anew";
@@ -313,8 +313,8 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
 }
 
 TEST_F(ProgramTest, LockWindowHasNoDragNoTitleBarLabelsAndNoKeys) {
-    ui::click(program.oxfordWindow()->lockLabel);
-    LockWindow& lock = *program.lockWindow;
+    ui::click(program.oxfordWindow().get().lockLabel);
+    LockWindow& lock = program.lockWindow.get();
     EXPECT_EQ(lock.findChild<QWidget*>("Label8"), nullptr);
     EXPECT_EQ(lock.findChild<QWidget*>("Label9"), nullptr);
     EXPECT_EQ(lock.findChild<QWidget*>("Label10"), nullptr);

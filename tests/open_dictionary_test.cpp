@@ -14,8 +14,8 @@ struct OpenTestBase : ProgramTest {
     // Puts the program in dictionary window `from`, in its working state.
     DictionaryWindow& reach(int from) {
         if (from == 1) {
-            ui::click(program.oxfordWindow()->dictionaryButton(1));
-            return *program.oxfordWindow();
+            ui::click(program.oxfordWindow().get().dictionaryButton(1));
+            return program.oxfordWindow().get();
         }
         return open(from);
     }
@@ -84,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Shell, OpenDictionary, ::testing::ValuesIn(commandTable
 
 TEST_F(OpenTestBase, HomeScreenButtonsOpenTheirDictionariesAtOnce) {
     for (int n = 2; n <= 5; ++n) {
-        ui::click(program.oxfordWindow()->dictionaryButton(n));
+        ui::click(program.oxfordWindow().get().dictionaryButton(n));
         ui::settle();
         expectFreshWorkingWindow(n);
         ui::click(window(n).lockLabel);  // lock, then unlock to the home screen
-        ui::click(program.lockWindow->unlockButton);
+        ui::click(program.lockWindow.get().unlockButton);
         ui::settle();
     }
 }
@@ -114,16 +114,17 @@ TEST_P(OwnButton, DoesNothing) {
 INSTANTIATE_TEST_SUITE_P(Shell, OwnButton, ::testing::Values(2, 3, 4, 5));
 
 TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
-    ui::click(program.oxfordWindow()->dictionaryButton(1));
-    ui::type(program.oxfordWindow()->searchBox, "TB");
-    ui::click(program.oxfordWindow()->dictionaryButton(2));
+    ui::click(program.oxfordWindow().get().dictionaryButton(1));
+    ui::type(program.oxfordWindow().get().searchBox, "TB");
+    ui::click(program.oxfordWindow().get().dictionaryButton(2));
     ui::click(window(2).dictionaryButton(1));
     ui::settle();
     expectFreshWorkingWindow(1);
-    ui::click(program.oxfordWindow()->dictionaryButton(1));  // Form1's own button adds nothing now
-    EXPECT_EQ(program.oxfordWindow()->abbreviationList.listCount(),
+    ui::click(
+        program.oxfordWindow().get().dictionaryButton(1));  // Form1's own button adds nothing now
+    EXPECT_EQ(program.oxfordWindow().get().abbreviationList.listCount(),
               dictionaries::dictionary(1).rowCount());
-    ui::click(program.oxfordWindow()->dictionaryButton(2));
+    ui::click(program.oxfordWindow().get().dictionaryButton(2));
     ui::click(window(2).dictionaryButton(3));
     ui::click(window(3).dictionaryButton(2));
     ui::settle();
@@ -131,9 +132,9 @@ TEST_F(OpenTestBase, ReopeningGivesTheRowsOnceAndAnEmptySearchBox) {
 }
 
 TEST_F(OpenTestBase, OpenInfoWindowsStayAsTheyAre) {
-    ui::click(program.oxfordWindow()->helpButton);
+    ui::click(program.oxfordWindow().get().helpButton);
     forms::Form* menu = program.helpMenu.peek();
-    ui::click(program.oxfordWindow()->dictionaryButton(3));
+    ui::click(program.oxfordWindow().get().dictionaryButton(3));
     ui::settle();
     EXPECT_EQ(program.helpMenu.peek(), menu);
     EXPECT_TRUE(menu->isVisible());

@@ -61,7 +61,7 @@ struct ProgramTest : ::testing::Test {
 
     // From the home screen to the working window of dictionary n.
     shell::DictionaryWindow& open(int n) {
-        ui::click(program.oxfordWindow()->dictionaryButton(n));
+        ui::click(program.oxfordWindow().get().dictionaryButton(n));
         ui::settle();
         return window(n);
     }

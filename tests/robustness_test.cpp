@@ -22,8 +22,8 @@ void postClick(QWidget& control) {
 // dictionary buttons can produce: the first one replaces the window, and the
 // rest, queued for a window that is gone, go nowhere.
 TEST_F(ProgramTest, ClickStormOnTheDictionaryButtons) {
-    ui::click(program.oxfordWindow()->dictionaryButton(1));
-    shell::DictionaryWindow& w = *program.oxfordWindow();
+    ui::click(program.oxfordWindow().get().dictionaryButton(1));
+    shell::DictionaryWindow& w = program.oxfordWindow().get();
     for (int i = 0; i < 3000; ++i) {
         postClick(w.dictionaryButton(2 + i % 4));
     }
@@ -47,8 +47,8 @@ TEST_F(ProgramTest, InputQueuedForAnUnloadedWindowIsDropped) {
 
 TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
     for (int i = 0; i < 200; ++i) {
-        ui::click(program.oxfordWindow()->lockLabel);
-        ui::click(program.lockWindow->unlockButton);
+        ui::click(program.oxfordWindow().get().lockLabel);
+        ui::click(program.lockWindow.get().unlockButton);
     }
     ui::settle();
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
@@ -59,8 +59,8 @@ TEST_F(ProgramTest, RapidLockAndUnlockLeavesOneWindow) {
 // Every font the windows ask for resolves to a real font that can draw the
 // texts, installed or stand-in, never to boxes.
 TEST_F(ProgramTest, EveryFontResolvesToOneThatDrawsItsText) {
-    ui::click(program.oxfordWindow()->dictionaryButton(1));
-    for (QWidget* widget : program.oxfordWindow()->findChildren<QWidget*>()) {
+    ui::click(program.oxfordWindow().get().dictionaryButton(1));
+    for (QWidget* widget : program.oxfordWindow().get().findChildren<QWidget*>()) {
         const QFontInfo info(widget->font());
         EXPECT_FALSE(info.family().isEmpty()) << qPrintable(widget->objectName());
         EXPECT_TRUE(QFontMetrics(widget->font()).inFont(QLatin1Char('A')))

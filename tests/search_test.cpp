@@ -39,7 +39,7 @@ TEST_P(Search, SelectsTheFirstRowThatBeginsWithTheText) {
     const SearchCase& c = GetParam();
     SCOPED_TRACE("typed \"" + std::string(c.typed) + "\" into the search box of Form" +
                  std::to_string(c.window));
-    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow() : open(c.window);
+    DictionaryWindow& w = c.window == 1 ? program.oxfordWindow().get() : open(c.window);
     if (c.window == 1) ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, QString::fromUtf8(c.typed));
     EXPECT_EQ(w.searchBox.text(), QString::fromUtf8(c.typed)) << "the search leaves its text alone";
@@ -185,7 +185,7 @@ TEST_F(ProgramTest, EveryComputerAbbreviationTypedInEitherCaseSelectsItsOwnRow) 
 }
 
 TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::clickRow(w.abbreviationList, 9);
     EXPECT_EQ(w.elaborationBox.text(), "alternating current");
@@ -195,7 +195,7 @@ TEST_F(ProgramTest, TheSecondOfTwoEqualRowsShowsItsOwnElaboration) {
 }
 
 TEST_F(ProgramTest, DeletingTheLetterThatMatchedNothingFindsTheRowAgain) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "ABTAX");
     EXPECT_EQ(w.abbreviationList.listIndex(), -1);
@@ -206,7 +206,7 @@ TEST_F(ProgramTest, DeletingTheLetterThatMatchedNothingFindsTheRowAgain) {
 }
 
 TEST_F(ProgramTest, EmptyingTheSearchBoxClearsTheSelection) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "F");
     ASSERT_GE(w.abbreviationList.listIndex(), 0);
@@ -217,14 +217,14 @@ TEST_F(ProgramTest, EmptyingTheSearchBoxClearsTheSelection) {
 }
 
 TEST_F(ProgramTest, TrailingBlanksReachTheBoxes) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "FBI");
     EXPECT_EQ(w.elaborationBox.text(), "Federal Bureau of Investigation ");
 }
 
 TEST_F(ProgramTest, TextTypedIntoTheBoxesIsReplacedByTheNextDisplay) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "AB");
     ui::type(w.elaborationBox, "scribble");
@@ -244,7 +244,7 @@ TEST_F(ProgramTest, AListClickShowsTheRowAndTheSearchBoxKeepsItsText) {
 }
 
 TEST_F(ProgramTest, OneLookupFromStartToEndInTheBangladeshWindow) {
-    ui::click(program.oxfordWindow()->dictionaryButton(4));
+    ui::click(program.oxfordWindow().get().dictionaryButton(4));
     ui::settle();
     DictionaryWindow& w = window(4);
     ASSERT_EQ(w.abbreviationList.listCount(), 275);
@@ -285,7 +285,7 @@ TEST_F(ProgramTest, ARepeatedInternationalAbbreviationFindsItsFirstRow) {
              Pair{"PUK", 166, "Patriotic Union of Jurdistan.", 168, "Personal Unlocking Key."},
          }) {
         SCOPED_TRACE(p.abbreviation);
-        w.searchBox.setText({});
+        w.searchBox.showText({});
         ui::type(w.searchBox, p.abbreviation);
         expectShows(w, p.first, p.abbreviation, p.firstElaboration);
         ui::clickRow(w.abbreviationList, p.second);
@@ -303,7 +303,7 @@ struct BadInput {
 class SearchBadInput : public ProgramTest, public ::testing::WithParamInterface<BadInput> {};
 
 TEST_P(SearchBadInput, MatchesNothingAndLeavesTheWindowWorking) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     ui::click(w.dictionaryButton(1));
     ui::type(w.searchBox, "Z");  // something selected first, so clearing shows
     ui::backspace(w.searchBox);
@@ -314,7 +314,7 @@ TEST_P(SearchBadInput, MatchesNothingAndLeavesTheWindowWorking) {
     EXPECT_TRUE(w.elaborationBox.text().isEmpty());
     EXPECT_TRUE(w.selectedBox.text().isEmpty());
     // Still answers.
-    w.searchBox.setText({});
+    w.searchBox.showText({});
     ui::type(w.searchBox, "Y");
     EXPECT_EQ(w.selectedBox.text(), "YHA");
 }

@@ -115,7 +115,7 @@ private:
         if (!m_model.info.empty() && roll < 18) return infoAction();
         if (m_model.dictionary == 0) {
             if (chance(85)) {
-                ui::click(m_program.lockWindow->unlockButton);
+                ui::click(m_program.lockWindow.get().unlockButton);
                 m_model = afterUnlock();
                 return "Unlock";
             }
@@ -243,7 +243,7 @@ private:
         }
         if (n == 6) {
             const int button = 1 + pick(3);
-            auto& menu = *m_program.helpMenu;
+            auto& menu = m_program.helpMenu.get();
             ui::click(button == 1   ? menu.helpButton
                       : button == 2 ? menu.copyrightButton
                                     : menu.aboutButton);
@@ -255,7 +255,7 @@ private:
         }
         if (n == 8) {
             const int button = 3 + pick(3);
-            auto& copyright = *m_program.copyrightWindow;
+            auto& copyright = m_program.copyrightWindow.get();
             ui::click(button == 3   ? copyright.englishButton
                       : button == 4 ? copyright.chineseButton
                                     : copyright.bengaliButton);
@@ -269,25 +269,25 @@ private:
     forms::Label& closeLabel(int n) {
         switch (n) {
             case 6:
-                return m_program.helpMenu->closeLabel;
+                return m_program.helpMenu.get().closeLabel;
             case 7:
-                return m_program.contactWindow->closeLabel;
+                return m_program.contactWindow.get().closeLabel;
             case 8:
-                return m_program.copyrightWindow->closeLabel;
+                return m_program.copyrightWindow.get().closeLabel;
             default:
-                return m_program.aboutWindow->closeLabel;
+                return m_program.aboutWindow.get().closeLabel;
         }
     }
     forms::Label& minimizeLabel(int n) {
         switch (n) {
             case 6:
-                return m_program.helpMenu->minimizeLabel;
+                return m_program.helpMenu.get().minimizeLabel;
             case 7:
-                return m_program.contactWindow->minimizeLabel;
+                return m_program.contactWindow.get().minimizeLabel;
             case 8:
-                return m_program.copyrightWindow->minimizeLabel;
+                return m_program.copyrightWindow.get().minimizeLabel;
             default:
-                return m_program.aboutWindow->minimizeLabel;
+                return m_program.aboutWindow.get().minimizeLabel;
         }
     }
 

@@ -63,7 +63,7 @@ TEST_F(ProgramTest, StartsOnTheHomeScreenAlone) {
 }
 
 TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     const QPoint where = w.pos();
     ui::click(w.dictionaryButton(1));
     EXPECT_EQ(dictionaryWindows(), std::vector<int>{1});
@@ -90,8 +90,8 @@ TEST_F(ProgramTest, OxfordButtonTurnsTheHomeScreenIntoTheOxfordWindow) {
 }
 
 TEST_F(ProgramTest, CloseLabelOfADictionaryWindowEndsTheProgram) {
-    ui::click(program.oxfordWindow()->helpButton);
-    ui::click(program.oxfordWindow()->closeLabel);
+    ui::click(program.oxfordWindow().get().helpButton);
+    ui::click(program.oxfordWindow().get().closeLabel);
     ui::settle();
     EXPECT_EQ(endings, 1);
     EXPECT_TRUE(program.hasEnded());
@@ -99,22 +99,38 @@ TEST_F(ProgramTest, CloseLabelOfADictionaryWindowEndsTheProgram) {
     EXPECT_FALSE(program.helpMenu.exists()) << "every window goes with it";
 }
 
+// Closed by the window manager, the last window ends the program, also after
+// other windows have come and gone.
+TEST_F(ProgramTest, ClosingTheLastWindowEndsTheProgramAfterOthersHaveGone) {
+    DictionaryWindow& computer = open(2);  // in place of the home screen
+    ui::click(computer.helpButton);
+    ASSERT_TRUE(program.helpMenu.exists());
+    program.helpMenu.peek()->close();
+    ui::settle();
+    EXPECT_FALSE(program.helpMenu.exists());
+    EXPECT_EQ(endings, 0) << "the Computer window is open";
+    computer.close();
+    ui::settle();
+    EXPECT_EQ(endings, 1);
+    EXPECT_TRUE(program.hasEnded());
+}
+
 TEST_F(ProgramTest, MinimizeLabelMinimizesItsWindowAlone) {
-    ui::click(program.oxfordWindow()->dictionaryButton(1));
-    ui::type(program.oxfordWindow()->searchBox, "TB");
-    ui::click(program.oxfordWindow()->helpButton);
-    ui::click(program.oxfordWindow()->minimizeLabel);
-    EXPECT_TRUE(program.oxfordWindow()->isMinimized());
-    EXPECT_FALSE(program.helpMenu->isMinimized());
-    program.oxfordWindow()->showForm();
-    EXPECT_EQ(program.oxfordWindow()->searchBox.text(), "TB");
-    EXPECT_EQ(program.oxfordWindow()->selectedBox.text(),
-              program.oxfordWindow()->abbreviationList.text());
+    ui::click(program.oxfordWindow().get().dictionaryButton(1));
+    ui::type(program.oxfordWindow().get().searchBox, "TB");
+    ui::click(program.oxfordWindow().get().helpButton);
+    ui::click(program.oxfordWindow().get().minimizeLabel);
+    EXPECT_TRUE(program.oxfordWindow().get().isMinimized());
+    EXPECT_FALSE(program.helpMenu.get().isMinimized());
+    program.oxfordWindow().get().showForm();
+    EXPECT_EQ(program.oxfordWindow().get().searchBox.text(), "TB");
+    EXPECT_EQ(program.oxfordWindow().get().selectedBox.text(),
+              program.oxfordWindow().get().abbreviationList.text());
     EXPECT_EQ(endings, 0);
 }
 
 TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     const QPoint before = w.pos();
     // Over the hidden list, away from the title label.
     ui::drag(&w, {60, 200}, {33, 21}, Qt::RightButton);
@@ -126,7 +142,7 @@ TEST_F(ProgramTest, HomeScreenDragsWhereTheHiddenListLies) {
 // Dragged from the background with several moves of the pointer, a window
 // keeps under the pointer all along and stays where the pointer let it go.
 TEST_F(ProgramTest, WindowsFollowThePointerThroughADrag) {
-    ui::click(program.oxfordWindow()->dictionaryButton(3));
+    ui::click(program.oxfordWindow().get().dictionaryButton(3));
     ui::settle();
     ui::click(window(3).helpButton);
     ui::settle();
@@ -159,7 +175,7 @@ class Layout : public ProgramTest, public ::testing::WithParamInterface<Geometry
 
 TEST_P(Layout, ControlsStandWhereTheLayoutPutsThem) {
     const GeometryCase& c = GetParam();
-    DictionaryWindow& w = c.window == 1 ? *program.oxfordWindow() : open(c.window);
+    DictionaryWindow& w = c.window == 1 ? program.oxfordWindow().get() : open(c.window);
     auto* widget = w.findChild<QWidget*>(c.control);
     ASSERT_NE(widget, nullptr) << c.control;
     EXPECT_EQ(widget->geometry(), c.rect.toPixels()) << c.control;
@@ -199,7 +215,7 @@ TEST_F(ProgramTest, WindowFramesMatchTheirDictionaries) {
 }
 
 TEST_F(ProgramTest, DictionaryButtonsShowTheirCaptionsOnTwoLines) {
-    DictionaryWindow& w = *program.oxfordWindow();
+    DictionaryWindow& w = program.oxfordWindow().get();
     for (int n = 1; n <= 5; ++n) {
         auto* label = &w.dictionaryButton(n);
         EXPECT_EQ(label->toolTip(), label->text());
@@ -294,7 +310,7 @@ protected:
     // chosen by a click in its list.
     DictionaryWindow& showLongestElaboration() {
         const int n = GetParam().window;
-        DictionaryWindow& w = n == 1 ? *program.oxfordWindow() : open(n);
+        DictionaryWindow& w = n == 1 ? program.oxfordWindow().get() : open(n);
         if (n == 1) ui::click(w.dictionaryButton(1));
         const dictionaries::Dictionary& d = dictionaries::dictionary(n);
         int longest = 0;

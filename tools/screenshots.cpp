@@ -41,11 +41,11 @@ int main(int argc, char** argv) {
     support::SteppedClock clock(QDateTime(QDate(2026, 12, 10), QTime(13, 5, 9)));
     shell::Program program(clock);
     program.start();
-    save(*program.oxfordWindow(), "form1_home");
-    click(program.oxfordWindow()->dictionaryButton(1));
-    save(*program.oxfordWindow(), "form1_oxford");
-    type(program.oxfordWindow()->searchBox, "TESOL");
-    save(*program.oxfordWindow(), "form1_search");
+    save(program.oxfordWindow().get(), "form1_home");
+    click(program.oxfordWindow().get().dictionaryButton(1));
+    save(program.oxfordWindow().get(), "form1_oxford");
+    type(program.oxfordWindow().get().searchBox, "TESOL");
+    save(program.oxfordWindow().get(), "form1_search");
 
     const char* searches[] = {"", "ASCII", "CCITT", "BARD", "UNESCO"};
     const char* names[] = {"", "form2_computer", "form3_hardware", "form4_bangladesh",
@@ -61,24 +61,24 @@ int main(int argc, char** argv) {
     }
     auto& form5 = program.dictionaryWindow(5).get();
     click(form5.helpButton);
-    save(*program.helpMenu, "form6_help_menu");
-    click(program.helpMenu->helpButton);
-    save(*program.contactWindow, "form7_contact");
+    save(program.helpMenu.get(), "form6_help_menu");
+    click(program.helpMenu.get().helpButton);
+    save(program.contactWindow.get(), "form7_contact");
     click(form5.helpButton);
-    click(program.helpMenu->copyrightButton);
-    save(*program.copyrightWindow, "form8_copyright_english");
-    click(program.copyrightWindow->chineseButton);
-    save(*program.copyrightWindow, "form8_copyright_chinese");
-    click(program.copyrightWindow->bengaliButton);
-    save(*program.copyrightWindow, "form8_copyright_bengali");
+    click(program.helpMenu.get().copyrightButton);
+    save(program.copyrightWindow.get(), "form8_copyright_english");
+    click(program.copyrightWindow.get().chineseButton);
+    save(program.copyrightWindow.get(), "form8_copyright_chinese");
+    click(program.copyrightWindow.get().bengaliButton);
+    save(program.copyrightWindow.get(), "form8_copyright_bengali");
     click(form5.helpButton);
-    click(program.helpMenu->aboutButton);
-    save(*program.aboutWindow, "form9_about");
+    click(program.helpMenu.get().aboutButton);
+    save(program.aboutWindow.get(), "form9_about");
 
     click(form5.lockLabel);
-    save(*program.lockWindow, "form10_lock_first");
+    save(program.lockWindow.get(), "form10_lock_first");
     clock.advance(100);
-    save(*program.lockWindow, "form10_lock");
+    save(program.lockWindow.get(), "form10_lock");
     std::printf("screenshots written to %s\n", qPrintable(outDir));
     return 0;
 }
