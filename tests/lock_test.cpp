@@ -111,8 +111,8 @@ TEST_F(ProgramTest, LockClockRunsOnTheSystemClock) {
     const QDateTime locked = QDateTime::currentDateTime();
     QElapsedTimer sinceLocked;
     sinceLocked.start();
-    ui::click(program.oxfordWindow()->lockLabel);
-    LockWindow& lock = *program.lockWindow;
+    ui::click(program.oxfordWindow().get().lockLabel);
+    LockWindow& lock = program.lockWindow.get();
     const QString atOnce = lock.timeLabel.text();
     // No tick comes before its interval is up; later the first may have come.
     if (sinceLocked.elapsed() < realtime::earliestTick(100)) {
