@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
+#include <functional>
 
 #include "forms/fonts.h"
 #include "forms/form_slot.h"
@@ -15,6 +18,7 @@
 #include "forms/text_box.h"
 #include "forms/timer.h"
 #include "forms/twips.h"
+#include "real_time.h"
 #include "support/stepped_clock.h"
 #include "ui.h"
 
@@ -474,11 +478,13 @@ TEST(Fonts, MissingFamiliesGetTheirStandIns) {
 
 // --- timer ----------------------------------------------------------------------
 
-TEST(TimerControl, TicksUntilItsWindowGoes) {
+// The stepped clock, on which the program's other tests run, ticks exactly at
+// each due time, and each tick reads the clock at that moment.
+TEST(SteppedClock, TicksAtEachDueTimeAndReadsTheClockThere) {
     support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
     std::vector<QTime> ticks;
-    auto form = std::make_unique<TestForm>();
-    forms::Timer* timer = clock.makeTimer(form.get(), 10);
+    TestForm form;
+    forms::Timer* timer = clock.makeTimer(&form, 10);
     QObject::connect(timer, &forms::Timer::ticked,
                      [&ticks, &clock] { ticks.push_back(clock.now().time()); });
     timer->start();
@@ -486,55 +492,154 @@ TEST(TimerControl, TicksUntilItsWindowGoes) {
     EXPECT_TRUE(ticks.empty());
     clock.advance(1);
     clock.advance(25);
-    // Each tick reads the clock at its own due time.
     EXPECT_EQ(ticks,
               (std::vector<QTime>{QTime(9, 0, 0, 10), QTime(9, 0, 0, 20), QTime(9, 0, 0, 30)}));
     EXPECT_EQ(clock.now().time(), QTime(9, 0, 0, 35));
-    form.reset();
-    clock.advance(100);
-    EXPECT_EQ(ticks.size(), 3u) << "a tick after the window has gone";
 }
 
-TEST(TimerControl, StopsAndRestartsAFullInterval) {
-    support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
-    int ticks = 0;
-    TestForm form;
-    forms::Timer* timer = clock.makeTimer(&form, 100);
-    QObject::connect(timer, &forms::Timer::ticked, [&ticks] { ++ticks; });
+// The timers of both clocks a window may be handed keep one contract, driven
+// alike: the stepped clock is moved a millisecond at a time, the system's runs
+// under Qt's event loop. Times are read as milliseconds since the clock was
+// made, and bound only from below.
+struct OnSteppedClock {
+    static constexpr const char* kName = "SteppedClock";
+    const QDateTime made{QDate(2026, 11, 23), QTime(9, 0)};
+    support::SteppedClock clock{made};
+
+    static qint64 earliestTick(int intervalMs) { return intervalMs; }
+    qint64 elapsed() const { return made.msecsTo(clock.now()); }
+    bool waitUntil(const std::function<bool()>& done) {
+        for (int ms = 0; ms < realtime::kPatienceMs && !done(); ++ms) clock.advance(1);
+        return done();
+    }
+};
+
+struct OnSystemClock {
+    static constexpr const char* kName = "SystemClock";
+    forms::SystemClock clock;
+    QElapsedTimer made;
+
+    OnSystemClock() { made.start(); }
+    static qint64 earliestTick(int intervalMs) { return realtime::earliestTick(intervalMs); }
+    qint64 elapsed() const { return made.elapsed(); }
+    bool waitUntil(const std::function<bool()>& done) {
+        return QTest::qWaitFor(done, realtime::kPatienceMs);
+    }
+};
+
+template <typename On>
+class TimerControl : public ::testing::Test {
+protected:
+    On on;
+
+    // A timer that notes when it ticks.
+    forms::Timer* makeTimer(QObject* parent, int intervalMs, std::vector<qint64>& ticks) {
+        forms::Timer* timer = on.clock.makeTimer(parent, intervalMs);
+        QObject::connect(timer, &forms::Timer::ticked,
+                         [this, &ticks] { ticks.push_back(on.elapsed()); });
+        return timer;
+    }
+};
+
+struct ClockName {
+    template <typename On>
+    static std::string GetName(int) {
+        return On::kName;
+    }
+};
+
+using Clocks = ::testing::Types<OnSteppedClock, OnSystemClock>;
+TYPED_TEST_SUITE(TimerControl, Clocks, ClockName);
+
+constexpr int kIntervalMs = 100;
+
+TYPED_TEST(TimerControl, TicksUntilItsWindowGoes) {
+    auto form = std::make_unique<TestForm>();
+    std::vector<qint64> ticks;
+    forms::Timer* timer = this->makeTimer(form.get(), kIntervalMs, ticks);
+    EXPECT_EQ(timer->interval(), kIntervalMs);
+    const qint64 started = this->on.elapsed();
     timer->start();
+    ASSERT_TRUE(this->on.waitUntil([&ticks] { return ticks.size() >= 3; }))
+        << "ticks: " << ticks.size();
     EXPECT_TRUE(timer->isActive());
-    clock.advance(50);
+    // The n-th tick comes n intervals after the start at the earliest.
+    for (std::size_t n = 1; n <= ticks.size(); ++n) {
+        EXPECT_GE(ticks[n - 1] - started, qint64(n) * TypeParam::earliestTick(kIntervalMs))
+            << "tick " << n;
+    }
+
+    form.reset();
+    const std::size_t before = ticks.size();
+    QObject keeper;
+    std::vector<qint64> other;
+    this->makeTimer(&keeper, kIntervalMs, other)->start();
+    ASSERT_TRUE(this->on.waitUntil([&other] { return other.size() >= 3; }));
+    EXPECT_EQ(ticks.size(), before) << "a tick after the window has gone";
+}
+
+TYPED_TEST(TimerControl, StopsAndRestartsAFullInterval) {
+    TestForm form;
+    std::vector<qint64> ticks;
+    forms::Timer* timer = this->makeTimer(&form, kIntervalMs, ticks);
+    std::vector<qint64> idle;
+    forms::Timer* neverStarted = this->makeTimer(&form, kIntervalMs, idle);
+    // Half an interval at a time.
+    QObject keeper;
+    std::vector<qint64> halves;
+    forms::Timer* pace = this->makeTimer(&keeper, kIntervalMs / 2, halves);
+
+    timer->start();
+    pace->start();
+    EXPECT_TRUE(timer->isActive());
+    ASSERT_TRUE(this->on.waitUntil([&halves] { return !halves.empty(); }));
+    // Started again while it runs: a full interval from now. Ticks that came
+    // before (late, on a loaded machine) do not count.
+    ticks.clear();
+    qint64 restarted = this->on.elapsed();
+    timer->start();
+    ASSERT_TRUE(this->on.waitUntil([&ticks] { return !ticks.empty(); }));
+    EXPECT_GE(ticks.front() - restarted, TypeParam::earliestTick(kIntervalMs))
+        << "a restart that kept the running interval";
+
     timer->stop();
     EXPECT_FALSE(timer->isActive());
-    clock.advance(500);
-    EXPECT_EQ(ticks, 0);
+    ticks.clear();
+    halves.clear();
+    ASSERT_TRUE(this->on.waitUntil([&halves] { return halves.size() >= 6; }));
+    EXPECT_TRUE(ticks.empty()) << "ticks while stopped";
+    // Started after a stop: a full interval from now.
+    ticks.clear();
+    restarted = this->on.elapsed();
     timer->start();
-    clock.advance(99);
-    EXPECT_EQ(ticks, 0);
-    clock.advance(1);
-    EXPECT_EQ(ticks, 1);
-    forms::Timer* idle = clock.makeTimer(&form, 100);
-    QObject::connect(idle, &forms::Timer::ticked, [&ticks] { ticks += 100; });
-    clock.advance(300);
-    EXPECT_EQ(ticks, 4) << "a timer never started never ticks";
+    ASSERT_TRUE(this->on.waitUntil([&ticks] { return !ticks.empty(); }));
+    EXPECT_GE(ticks.front() - restarted, TypeParam::earliestTick(kIntervalMs));
+
+    EXPECT_FALSE(neverStarted->isActive());
+    EXPECT_TRUE(idle.empty()) << "a timer never started ticks";
 }
 
-TEST(TimerControl, AnUnloadedWindowGetsNoMoreTicks) {
-    support::SteppedClock clock(QDateTime(QDate(2026, 11, 23), QTime(9, 0)));
+TYPED_TEST(TimerControl, AnUnloadedWindowGetsNoMoreTicks) {
     forms::FormSet set;
     forms::FormSlot<TestForm> slot{set, [] { return std::make_unique<TestForm>(); }};
     int ticks = 0;
-    forms::Timer* timer = clock.makeTimer(&slot.get(), 100);
+    const QPointer<forms::Timer> timer = this->on.clock.makeTimer(&slot.get(), kIntervalMs);
     QObject::connect(timer, &forms::Timer::ticked, [&ticks, &slot] {
         ++ticks;
         slot.unload();  // the handler unloads its own window
     });
     timer->start();
-    clock.advance(1000);
+    ASSERT_TRUE(this->on.waitUntil([&ticks] { return ticks > 0; }));
+    // Gone already, or waiting to be deleted without ticking.
+    EXPECT_TRUE(timer.isNull() || !timer->isActive());
+
+    QObject keeper;
+    std::vector<qint64> other;
+    this->makeTimer(&keeper, kIntervalMs, other)->start();
+    ASSERT_TRUE(this->on.waitUntil([&other] { return other.size() >= 3; }));
     EXPECT_EQ(ticks, 1) << "ticks while the window waits to be deleted";
-    EXPECT_FALSE(timer->isActive());
     ui::settle();
-    clock.advance(1000);
+    ASSERT_TRUE(this->on.waitUntil([&other] { return other.size() >= 6; }));
     EXPECT_EQ(ticks, 1);
 }
 
