@@ -49,6 +49,7 @@ struct State {
     PlatformRequest request;
     int fatalWarning = 0, fatalCritical = 0;
     int warnings = 0, criticals = 0;
+    bool removed = false;  // then every message goes straight on
 };
 
 State& state() {
@@ -89,14 +90,22 @@ XDisplayAnswer askX(const QByteArray& display) {
     std::_Exit(EXIT_FAILURE);
 }
 
+std::vector<PlatformMessage> heldMessages(const State& s) {
+    std::vector<PlatformMessage> messages;
+    for (const Held& h : s.held) messages.push_back(h.message);
+    return messages;
+}
+
 void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     State& s = state();
     std::unique_lock lock(s.mutex);
-    if (type == QtFatalMsg) {
-        std::vector<PlatformMessage> messages;
-        for (const Held& h : s.held) messages.push_back(h.message);
-        fail(s, platformFailureLine(messages, text, s.request));
+    if (s.removed) {
+        // Another thread's message, given while the handler was being removed.
+        lock.unlock();
+        s.previous(type, context, text);
+        return;
     }
+    if (type == QtFatalMsg) fail(s, platformFailureLine(heldMessages(s), text, s.request));
     // Qt ends the process after this message itself: what is held goes first.
     const bool fatal = (type == QtWarningMsg && ++s.warnings == s.fatalWarning) ||
                        (type == QtCriticalMsg && ++s.criticals == s.fatalCritical);
@@ -144,6 +153,7 @@ void installPlatformFailureHandler(int argc, char* argv[]) {
     s.fatalWarning = fatalCount("QT_FATAL_WARNINGS");
     s.fatalCritical = fatalCount("QT_FATAL_CRITICALS");
     s.warnings = s.criticals = 0;
+    s.removed = false;
     s.previous = qInstallMessageHandler(hold);
 }
 
@@ -151,11 +161,14 @@ void removePlatformFailureHandler() {
     State& s = state();
     std::lock_guard lock(s.mutex);
     if (QGuiApplication::primaryScreen() == nullptr) {
-        fail(s, screenlessPlatformLine(QGuiApplication::platformName(), s.request));
+        fail(s,
+             screenlessPlatformLine(QGuiApplication::platformName(), heldMessages(s), s.request));
     }
-    qInstallMessageHandler(s.previous);
+    // What is held goes on before anything given from now on, on any thread.
     for (const Held& h : s.held) h.handOn(s.previous);
     s.held.clear();
+    s.removed = true;
+    qInstallMessageHandler(s.previous);
 }
 
 }  // namespace forms

@@ -56,10 +56,12 @@ QString withoutScreen(const QString& display) {
     return digits ? display.left(dot) : display;
 }
 
-Failure xFailure(const PlatformRequest& r, const QString& display) {
+// Nothing where the server answers and has the screen: then Qt's own words
+// are all the line has.
+std::optional<Failure> xFailure(const PlatformRequest& r, const QString& display) {
     if (display.isEmpty()) {
-        return {QStringLiteral("cannot open an X display: DISPLAY is not set"),
-                QStringLiteral("set DISPLAY to a running X server")};
+        return Failure{QStringLiteral("cannot open an X display: DISPLAY is not set"),
+                       QStringLiteral("set DISPLAY to a running X server")};
     }
     // Qt's -display option, when given, names the display; otherwise DISPLAY.
     const bool option =
@@ -70,8 +72,9 @@ Failure xFailure(const PlatformRequest& r, const QString& display) {
     const XDisplayAnswer answer = r.askX(display.toLocal8Bit());
     switch (answer.kind) {
         case XDisplayAnswer::BadName:
-            return {QStringLiteral("%1 %2 is not an X display name").arg(quoted(display), from),
-                    set + QStringLiteral(" a running X server")};
+            return Failure{
+                QStringLiteral("%1 %2 is not an X display name").arg(quoted(display), from),
+                set + QStringLiteral(" a running X server")};
         case XDisplayAnswer::NoScreen: {
             const QString base = withoutScreen(display);
             QString all = quoted(base + QStringLiteral(".0"));
@@ -79,19 +82,20 @@ Failure xFailure(const PlatformRequest& r, const QString& display) {
                 all += QStringLiteral(" to ") +
                        quoted(QStringLiteral("%1.%2").arg(base).arg(answer.screens - 1));
             }
-            return {QStringLiteral("the X server of %1 %2 has no screen %3, only %4 (%5)")
-                        .arg(quoted(display), from)
-                        .arg(answer.screen)
-                        .arg(answer.screens)
-                        .arg(all),
-                    set + QStringLiteral(" one of its screens")};
+            return Failure{QStringLiteral("the X server of %1 %2 has no screen %3, only %4 (%5)")
+                               .arg(quoted(display), from)
+                               .arg(answer.screen)
+                               .arg(answer.screens)
+                               .arg(all),
+                           set + QStringLiteral(" one of its screens")};
         }
-        case XDisplayAnswer::NoServer:
         case XDisplayAnswer::Open:
+            return std::nullopt;
+        case XDisplayAnswer::NoServer:
             break;
     }
-    return {QStringLiteral("cannot open the X display %1 %2").arg(quoted(display), from),
-            set + QStringLiteral(" a running X server")};
+    return Failure{QStringLiteral("cannot open the X display %1 %2").arg(quoted(display), from),
+                   set + QStringLiteral(" a running X server")};
 }
 
 Failure waylandFailure(const PlatformRequest& r, const QString& who) {
@@ -115,6 +119,13 @@ const auto couldNotFind = QLatin1String("Could not find the Qt platform plugin "
 const auto couldNotLoad = QLatin1String("Could not load the Qt platform plugin ");
 const auto couldNotConnect = QLatin1String("could not connect to display");
 const auto noWaylandDisplay = QLatin1String("Failed to create wl_display");
+
+// A message of Qt's as a clause of the line.
+QString reason(const QString& text) {
+    QString clause = text.trimmed();
+    if (clause.endsWith(QLatin1Char('.'))) clause.chop(1);
+    return clause;
+}
 
 // One platform plugin Qt tried, and what was said while it was tried.
 struct Attempt {
@@ -146,12 +157,11 @@ std::vector<Attempt> attempts(const std::vector<PlatformMessage>& messages, Atte
             pending = {};
         } else if (m.category == "qt.qpa.xcb" && m.text.startsWith(couldNotConnect)) {
             pending.xDisplay = m.text.mid(couldNotConnect.size()).trimmed();
+            pending.reasons << reason(m.text);
         } else if (m.text.startsWith(noWaylandDisplay)) {
             pending.noWayland = true;
         } else {
-            QString reason = m.text.trimmed();
-            if (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-            pending.reasons << reason;
+            pending.reasons << reason(m.text);
         }
     }
     return tried;
@@ -180,7 +190,9 @@ Failure describe(const PlatformRequest& r, const Attempt& attempt, const QString
                 (source.byQt ? QStringLiteral("install it, or ") : QString()) + source.set +
                     QStringLiteral(" one of: ") + available};
     }
-    if (attempt.xDisplay) return xFailure(r, *attempt.xDisplay);
+    if (attempt.xDisplay) {
+        if (const std::optional<Failure> x = xFailure(r, *attempt.xDisplay)) return *x;
+    }
     if (attempt.noWayland) return waylandFailure(r, who);
     if (!attempt.reasons.isEmpty()) {
         return {
@@ -235,12 +247,18 @@ QString platformFailureLine(const std::vector<PlatformMessage>& messages, const 
            advice.join(QStringLiteral(", or "));
 }
 
-QString screenlessPlatformLine(const QString& platform, const PlatformRequest& request) {
+QString screenlessPlatformLine(const QString& platform,
+                               const std::vector<PlatformMessage>& messages,
+                               const PlatformRequest& request) {
     const Source source = platformSource(request, platform);
+    QStringList reasons;
+    for (const PlatformMessage& m : messages) reasons << reason(m.text);
+    const QString said =
+        reasons.isEmpty() ? QString() : QStringLiteral(": ") + reasons.join(QStringLiteral(", "));
     return QStringLiteral(
-               "Qt's platform plugin %1 %2 started without a screen; %3 a platform that has one "
-               "here")
-        .arg(quoted(platform), source.from, source.set);
+               "Qt's platform plugin %1 %2 started without a screen%3; %4 a platform "
+               "that has one here")
+        .arg(quoted(platform), source.from, said, source.set);
 }
 
 }  // namespace forms

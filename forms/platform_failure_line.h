@@ -45,7 +45,10 @@ bool isPlatformMessage(QtMsgType type, const char* category, const QString& text
 QString platformFailureLine(const std::vector<PlatformMessage>& messages, const QString& fatal,
                             const PlatformRequest& request);
 
-// The one line for a platform that Qt started but that has no screen.
-QString screenlessPlatformLine(const QString& platform, const PlatformRequest& request);
+// The one line for a platform that Qt started but that has no screen, with
+// what its plugin said meanwhile in Qt's words.
+QString screenlessPlatformLine(const QString& platform,
+                               const std::vector<PlatformMessage>& messages,
+                               const PlatformRequest& request);
 
 }  // namespace forms

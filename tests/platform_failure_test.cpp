@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <optional>
 
 #include "forms/platform_failure_line.h"
 
@@ -49,7 +50,7 @@ struct LineCase {
     std::vector<PlatformMessage> messages;
     const char* fatal;
     Environment environment;
-    XDisplayAnswer x;  // what the X server says, where asked
+    std::optional<XDisplayAnswer> x;  // what the X server says; none: it must not be asked
     const char* line;
 };
 
@@ -71,12 +72,12 @@ TEST_P(FailureLine, SaysWhatCouldNotBeOpenedAndWhatToSet) {
     QByteArrayList asked;
     request.askX = [&](const QByteArray& display) {
         asked << display;
-        return c.x;
+        return c.x.value_or(XDisplayAnswer{});
     };
     EXPECT_EQ(
         forms::platformFailureLine(c.messages, QString::fromUtf8(c.fatal), request).toStdString(),
         c.line);
-    EXPECT_LE(asked.size(), 1);
+    EXPECT_EQ(asked.size(), c.x ? 1 : 0);
 }
 
 const XDisplayAnswer noServer{XDisplayAnswer::NoServer, 0, 0};
@@ -104,25 +105,32 @@ INSTANTIATE_TEST_SUITE_P(
                  noServer,
                  "cannot open the X display \":59\" (from -display); give -display a running X "
                  "server"},
+        LineCase{"ServerAnswersButQtCannotConnect",
+                 {noXConnection(":0"), notLoaded("xcb")},
+                 noPlatform,
+                 {},
+                 XDisplayAnswer{XDisplayAnswer::Open, 0, 1},
+                 "Qt's platform plugin \"xcb\" (Qt's default) could not start: could not "
+                 "connect to display :0; set QT_QPA_PLATFORM to another platform"},
         LineCase{"NotADisplayName",
                  {noXConnection("nohost:abc"), notLoaded("xcb")},
                  noPlatform,
                  {},
-                 {XDisplayAnswer::BadName, 0, 0},
+                 XDisplayAnswer{XDisplayAnswer::BadName, 0, 0},
                  "\"nohost:abc\" (from DISPLAY) is not an X display name; set DISPLAY to a "
                  "running X server"},
         LineCase{"MissingScreenOfOne",
                  {noXConnection(":75.5"), notLoaded("xcb")},
                  noPlatform,
                  {.platformVariable = "xcb"},
-                 {XDisplayAnswer::NoScreen, 5, 1},
+                 XDisplayAnswer{XDisplayAnswer::NoScreen, 5, 1},
                  "the X server of \":75.5\" (from DISPLAY) has no screen 5, only 1 (\":75.0\"); "
                  "set DISPLAY to one of its screens"},
         LineCase{"MissingScreenOfThree",
                  {noXConnection("host:75.3"), notLoaded("xcb")},
                  noPlatform,
                  {.displayOption = "host:75.3"},
-                 {XDisplayAnswer::NoScreen, 3, 3},
+                 XDisplayAnswer{XDisplayAnswer::NoScreen, 3, 3},
                  "the X server of \"host:75.3\" (from -display) has no screen 3, only 3 "
                  "(\"host:75.0\" to \"host:75.2\"); give -display one of its screens"},
         // Qt 6.5 and later, where the X cursor library is missing.
@@ -226,17 +234,22 @@ INSTANTIATE_TEST_SUITE_P(
             "WAYLAND_DISPLAY to a running compositor's socket"}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
-TEST(FailureLine, APlatformWithoutAScreenIsNamed) {
+TEST(FailureLine, APlatformWithoutAScreenIsNamedWithWhatItSaid) {
+    const QString name = QStringLiteral("screenless");
     PlatformRequest request;
     request.platformOption = "screenless";
-    EXPECT_EQ(forms::screenlessPlatformLine(QStringLiteral("screenless"), request).toStdString(),
+    EXPECT_EQ(forms::screenlessPlatformLine(name, {}, request).toStdString(),
               "Qt's platform plugin \"screenless\" (from -platform) started without a screen; give "
               "-platform a platform that has one here");
     request = {};
     request.platformVariable = "screenless";
-    EXPECT_EQ(forms::screenlessPlatformLine(QStringLiteral("screenless"), request).toStdString(),
+    const std::vector<PlatformMessage> said{
+        {QtWarningMsg, "qt.qpa.screen", "No display connected."},
+        {QtCriticalMsg, "qt.qpa.screen", "  Output DP-1 is off "}};
+    EXPECT_EQ(forms::screenlessPlatformLine(name, said, request).toStdString(),
               "Qt's platform plugin \"screenless\" (from QT_QPA_PLATFORM) started without a "
-              "screen; set QT_QPA_PLATFORM to a platform that has one here");
+              "screen: No display connected, Output DP-1 is off; set QT_QPA_PLATFORM to a "
+              "platform that has one here");
 }
 
 struct HeldCase {

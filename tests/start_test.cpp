@@ -126,8 +126,9 @@ TEST(ProgramStart, APlatformQtCannotStartGivesOneLine) {
     }
 }
 
-// A platform that starts but has no screen is ended the same way. What Qt
-// says meanwhile (here: no runtime folder named) is shown at once, before.
+// A platform that starts but has no screen is ended the same way, with what
+// its plugin said. Qt's other messages (here: no runtime folder named) show at
+// once, before.
 TEST(ProgramStart, APlatformWithoutAScreenGivesItsLine) {
     QProcess process;
     startProgram(process, {"XDG_RUNTIME_DIR="},
@@ -138,7 +139,8 @@ TEST(ProgramStart, APlatformWithoutAScreenGivesItsLine) {
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.last().toStdString(),
               "orvanta: Qt's platform plugin \"screenless\" (from -platform) started without a "
-              "screen; give -platform a platform that has one here");
+              "screen: The test platform found no screen; give -platform a platform that has one "
+              "here");
     EXPECT_TRUE(lines.first().contains("XDG_RUNTIME_DIR not set")) << qPrintable(lines.join('\n'));
 }
 
@@ -179,8 +181,8 @@ TEST(ProgramStart, WhereQtEndsAtAWarningItIsShown) {
          {"-platformpluginpath", testPlatforms, "-platform", "failing"},
          "qt.qpa.failing: The test platform has no device to show windows on.\n",
          true},
-        {"the third of two",
-         {"QT_FATAL_WARNINGS=3", "QT_QPA_PLATFORM=nonsense;xcb", "DISPLAY=" + none},
+        {"a count beyond every warning",
+         {"QT_FATAL_WARNINGS=99", "QT_QPA_PLATFORM=nonsense;xcb", "DISPLAY=" + none},
          {},
          line,
          false},

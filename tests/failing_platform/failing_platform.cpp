@@ -1,6 +1,6 @@
 // Two platforms for the start-up tests, on any Qt and any machine: "failing"
 // says why it cannot start, as Qt's own plugins do, and gives no integration;
-// "screenless" starts, with no screen.
+// "screenless" starts, with no screen, and says so.
 #include <QtGui/private/qgenericunixeventdispatcher_p.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformintegrationplugin.h>
@@ -10,6 +10,7 @@
 namespace {
 
 Q_LOGGING_CATEGORY(failingPlatform, "qt.qpa.failing")
+Q_LOGGING_CATEGORY(screenlessPlatform, "qt.qpa.screenless")
 
 class ScreenlessIntegration : public QPlatformIntegration {
 public:
@@ -29,6 +30,7 @@ class FailingPlatformPlugin : public QPlatformIntegrationPlugin {
 public:
     QPlatformIntegration* create(const QString& key, const QStringList&) override {
         if (key.compare(QLatin1String("screenless"), Qt::CaseInsensitive) == 0) {
+            qCWarning(screenlessPlatform, "The test platform found no screen.");
             return new ScreenlessIntegration;
         }
         qCWarning(failingPlatform, "The test platform has no device to show windows on.");
