@@ -75,18 +75,18 @@ public:
     ~FormSlot() { delete m_window.data(); }
 
     T& get() {
-        if (m_window.isNull()) {
-            // The slot owns its window until the window unloads and deletes
-            // itself.
-            T* window = m_factory().release();
-            m_window = window;
-            QObject::connect(window, &Form::unloaded, window, [this] {
-                m_window.clear();
-                windowUnloaded();
-            });
-            window->load();
-        }
-        return *m_window;
+        if (T* window = m_window) return *window;
+        // The slot owns its window until the window unloads and deletes
+        // itself, after the running handler: a load step that unloads its
+        // own window still hands it to this caller.
+        T* window = m_factory().release();
+        m_window = window;
+        QObject::connect(window, &Form::unloaded, window, [this] {
+            m_window.clear();
+            windowUnloaded();
+        });
+        window->load();
+        return *window;
     }
 
     // The window if it exists, without creating it.

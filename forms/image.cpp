@@ -13,7 +13,7 @@ Image::Image(QWidget* parent, const QString& name) : QLabel(parent) {
     setScaledContents(false);
 }
 
-void Image::setPicture(const QString& resource) {
+void Image::loadPicture(const QString& resource) {
     setPixmap(forms::picture(resource));
 }
 

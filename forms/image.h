@@ -13,7 +13,8 @@ class Image : public QLabel {
 public:
     Image(QWidget* parent, const QString& name);
 
-    void setPicture(const QString& resource);
+    // The picture of a resource, drawn from then on.
+    void loadPicture(const QString& resource);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -52,9 +52,9 @@ CopyrightWindow::CopyrightWindow(Program& program)
 
     copyrightLine.setText(texts::kCopyrightLine);
     copyrightLine.setLabelStyle(plainText(12, forms::Alignment::Centre));
-    englishPicture.setPicture(":/copyright/english.jpg");
-    chinesePicture.setPicture(":/copyright/chinese.jpg");
-    bengaliPicture.setPicture(":/copyright/bengali.jpg");
+    englishPicture.loadPicture(":/copyright/english.jpg");
+    chinesePicture.loadPicture(":/copyright/chinese.jpg");
+    bengaliPicture.loadPicture(":/copyright/bengali.jpg");
     languageCaption.setText("Language");
     languageCaption.setLabelStyle(plainText(9.75));
     englishButton.setText("English");

@@ -47,8 +47,6 @@ LockWindow::LockWindow(Program& program)
 }
 
 QString LockWindow::timeText(const QTime& time) {
-    // The whole locale, not its BCP 47 name: "C" and "en_US" share the name
-    // but not a format.
     const QLocale locale;
     const QFont font = timeLabel.font();
     const int width = timeLabel.contentsRect().width();
