@@ -298,7 +298,7 @@ public:
         const dictionaries::Dictionary& dictionary = dictionaries::dictionary(number);
         for (int row = 0; row < dictionary.rowCount(); ++row) {
             // What the box shows; a legacy Bengali text is shown converted.
-            const QString text = dictionary.elaboration(static_cast<std::int16_t>(row));
+            const QString text = dictionary.elaboration(row);
             m_elaborations.push_back(elaboration.legacyBengali ? bangla::toUnicode(text) : text);
         }
 
@@ -398,7 +398,7 @@ void keystrokeProgram(benchmark::State& state, bool findsLastRow, bool throughFr
     settle();
     DictionaryWindow& window = openFromHome(program, number);
     const SearchTarget target{(&window.searchBox), [&window] { return window.searchBox.text(); },
-                              [&window] { return int{window.abbreviationList.listIndex()}; },
+                              [&window] { return window.abbreviationList.listIndex(); },
                               [&window] { return window.selectedBox.text(); }};
     const QString expected = keystroke->row < 0 ? QString() : texts[keystroke->row];
     typeRepeatedly(state, target, window, *keystroke, expected, throughFrame);

@@ -27,7 +27,7 @@ QStringList Dictionary::abbreviations() const {
     return texts;
 }
 
-QString Dictionary::elaboration(std::int16_t row) const {
+QString Dictionary::elaboration(int row) const {
     const auto rows = m_rows();
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
     return fromUtf8(rows[static_cast<std::size_t>(row)].elaboration);

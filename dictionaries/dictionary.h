@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
-#include <cstdint>
 #include <span>
 
 #include "dictionaries/row.h"
@@ -25,7 +24,7 @@ public:
 
     // The elaboration of a row; the empty text for every number outside the
     // table, -1 (no selection) included.
-    QString elaboration(std::int16_t row) const;
+    QString elaboration(int row) const;
 
     QString abbreviation(int row) const;
 

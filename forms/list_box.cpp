@@ -73,13 +73,13 @@ QString ListBox::list(int row) const {
     return m_rows->rows()[static_cast<std::size_t>(row)];
 }
 
-std::int16_t ListBox::listIndex() const {
+int ListBox::listIndex() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return -1;
-    return static_cast<std::int16_t>(selected.front().row());
+    return selected.front().row();
 }
 
-void ListBox::setListIndex(std::int16_t index) {
+void ListBox::setListIndex(int index) {
     m_settingIndex = true;
     if (index >= 0 && index < listCount()) {
         const QModelIndex row = m_rows->index(index);

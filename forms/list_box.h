@@ -2,7 +2,6 @@
 
 #include <QListView>
 #include <QStringView>
-#include <cstdint>
 
 #include "forms/fonts.h"
 
@@ -31,10 +30,10 @@ public:
     QString list(int row) const;
 
     // The selected row, -1 for none.
-    std::int16_t listIndex() const;
+    int listIndex() const;
     // Selects a row and scrolls it into view; any value outside the rows
     // clears the selection.
-    void setListIndex(std::int16_t index);
+    void setListIndex(int index);
 
     // The selected row's text; empty without a selection.
     QString text() const;
@@ -65,7 +64,7 @@ private:
 
     ListRows* m_rows;  // the model, owned as a Qt child
     FontRequest m_requestedFont;
-    std::int16_t m_reported = -1;
+    int m_reported = -1;
     bool m_settingIndex = false;
 };
 

@@ -9,7 +9,7 @@ namespace shell {
 
 namespace {
 
-// Left, top, width, height (twips) and tab index of every control.
+// Left, top, width, height (twips) of every control.
 constexpr struct {
     InfoFrame frame;
     Place creditLine, authorLine, ownerHeading, makerLine, makerYearsLine, copyrightYearsLine,
@@ -20,22 +20,22 @@ constexpr struct {
               .icon = kIconD,
               .closeLabel = {4130, 60, 375, 255},
               .minimizeLabel = {3770, 30, 255, 330}},
-    .creditLine = {720, 720, 3015, 735, 2},
-    .authorLine = {960, 1560, 2535, 375, 3},
-    .ownerHeading = {1440, 1920, 1575, 375, 4},
-    .makerLine = {1540, 2280, 1335, 375, 5},
-    .makerYearsLine = {1560, 2640, 1575, 375, 6},
-    .copyrightYearsLine = {360, 3480, 2775, 375, 7},
-    .copyrightHolderLine = {360, 3840, 855, 375, 8},
-    .rightsLine = {360, 4200, 2295, 375, 9},
-    .versionLine = {360, 4520, 1695, 255, 10},
-    .productIdLine = {2160, 4800, 2055, 375, 11},
+    .creditLine = {720, 720, 3015, 735},
+    .authorLine = {960, 1560, 2535, 375},
+    .ownerHeading = {1440, 1920, 1575, 375},
+    .makerLine = {1540, 2280, 1335, 375},
+    .makerYearsLine = {1560, 2640, 1575, 375},
+    .copyrightYearsLine = {360, 3480, 2775, 375},
+    .copyrightHolderLine = {360, 3840, 855, 375},
+    .rightsLine = {360, 4200, 2295, 375},
+    .versionLine = {360, 4520, 1695, 255},
+    .productIdLine = {2160, 4800, 2055, 375},
 };
 
 }  // namespace
 
-AboutWindow::AboutWindow(Program& program)
-    : InfoWindow(program, kLayout.frame),
+AboutWindow::AboutWindow()
+    : InfoWindow(kLayout.frame),
       creditLine(this, "Label1"),
       authorLine(this, "Label2"),
       ownerHeading(this, "Label3"),

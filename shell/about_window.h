@@ -9,7 +9,7 @@ class AboutWindow : public InfoWindow {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(Program& program);
+    AboutWindow();
 
     forms::Label creditLine;
     forms::Label authorLine;

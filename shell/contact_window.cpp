@@ -7,7 +7,7 @@ namespace shell {
 
 namespace {
 
-// Left, top, width, height (twips) and tab index of every control.
+// Left, top, width, height (twips) of every control.
 constexpr struct {
     InfoFrame frame;
     Place problemText, phoneLine, emailLine, secondEmailLine, thanksLine;
@@ -17,17 +17,17 @@ constexpr struct {
               .icon = kIconB,
               .closeLabel = {4120, 80, 375, 255},
               .minimizeLabel = {3770, 40, 255, 330}},
-    .problemText = {390, 960, 3855, 975, 2},
-    .phoneLine = {405, 2040, 3495, 375, 3},
-    .emailLine = {405, 2520, 3135, 255, 4},
-    .secondEmailLine = {1065, 3000, 2895, 375, 5},
-    .thanksLine = {520, 4320, 3495, 495, 6},
+    .problemText = {390, 960, 3855, 975},
+    .phoneLine = {405, 2040, 3495, 375},
+    .emailLine = {405, 2520, 3135, 255},
+    .secondEmailLine = {1065, 3000, 2895, 375},
+    .thanksLine = {520, 4320, 3495, 495},
 };
 
 }  // namespace
 
-ContactWindow::ContactWindow(Program& program)
-    : InfoWindow(program, kLayout.frame),
+ContactWindow::ContactWindow()
+    : InfoWindow(kLayout.frame),
       problemText(this, "Label1"),
       phoneLine(this, "Label2"),
       emailLine(this, "Label3"),

@@ -9,7 +9,7 @@ class ContactWindow : public InfoWindow {
     Q_OBJECT
 
 public:
-    explicit ContactWindow(Program& program);
+    ContactWindow();
 
     forms::Label problemText;
     forms::Label phoneLine;

@@ -7,7 +7,7 @@ namespace shell {
 
 namespace {
 
-// Left, top, width, height (twips) and tab index of every control.
+// Left, top, width, height (twips) of every control.
 constexpr struct {
     InfoFrame frame;
     Place copyrightLine, englishPicture, chinesePicture, bengaliPicture, languageCaption,
@@ -30,8 +30,8 @@ constexpr struct {
 
 }  // namespace
 
-CopyrightWindow::CopyrightWindow(Program& program)
-    : InfoWindow(program, kLayout.frame),
+CopyrightWindow::CopyrightWindow()
+    : InfoWindow(kLayout.frame),
       copyrightLine(this, "Label1"),
       englishPicture(this, "Image1"),
       chinesePicture(this, "Image2"),

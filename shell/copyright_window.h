@@ -10,7 +10,7 @@ class CopyrightWindow : public InfoWindow {
     Q_OBJECT
 
 public:
-    explicit CopyrightWindow(Program& program);
+    CopyrightWindow();
 
     forms::Label copyrightLine;
     forms::Image englishPicture;

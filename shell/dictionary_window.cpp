@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "shell/program.h"
 #include "shell/styles.h"
 
 namespace shell {
@@ -29,7 +28,7 @@ std::array<forms::Label, sizeof...(I)> makeDictionaryButtons(QWidget* window,
 
 }  // namespace
 
-DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& layout)
+DictionaryWindow::DictionaryWindow(const DictionaryLayout& layout)
     : forms::Form(frameOf(layout)),
       m_dictionaryButtons(
           makeDictionaryButtons(this, std::make_index_sequence<kDictionaryCount>())),
@@ -52,7 +51,6 @@ DictionaryWindow::DictionaryWindow(Program& program, const DictionaryLayout& lay
           this, "Text2",
           layout.elaborationWraps ? forms::ScrollBars::Vertical : forms::ScrollBars::Horizontal),
       selectedBox(this, "Text3"),
-      m_program(program),
       m_layout(layout),
       m_dictionary(dictionaries::dictionary(layout.number)) {
     setObjectName(QStringLiteral("Form%1").arg(layout.number));
@@ -141,14 +139,18 @@ void DictionaryWindow::connectHandlers() {
     // The button of the window's own dictionary does nothing, but for the home
     // screen's own, which turns the home screen into the Oxford window.
     for (int n = 1; n <= kDictionaryCount; ++n) {
-        if (n == number() && !isHomeScreen()) continue;
-        connect(&dictionaryButton(n), &forms::Label::clicked, this,
-                [this, n] { openDictionary(n); });
+        if (n != number()) {
+            connect(&dictionaryButton(n), &forms::Label::clicked, this,
+                    [this, n] { emit dictionaryRequested(n); });
+        } else if (isHomeScreen()) {
+            connect(&dictionaryButton(n), &forms::Label::clicked, this,
+                    &DictionaryWindow::openOwnDictionary);
+        }
     }
-    connect(&helpButton, &forms::Label::clicked, this, &DictionaryWindow::showHelpMenu);
-    connect(&closeLabel, &forms::Label::clicked, &m_program, &Program::end);
+    connect(&helpButton, &forms::Label::clicked, this, &DictionaryWindow::helpMenuRequested);
+    connect(&closeLabel, &forms::Label::clicked, this, &DictionaryWindow::endRequested);
     connect(&minimizeLabel, &forms::Label::clicked, this, &DictionaryWindow::minimize);
-    connect(&lockLabel, &forms::Label::clicked, this, &DictionaryWindow::lock);
+    connect(&lockLabel, &forms::Label::clicked, this, &DictionaryWindow::lockRequested);
     connect(&searchBox, &forms::TextBox::textEdited, this, &DictionaryWindow::search);
     connect(&abbreviationList, &forms::ListBox::selectionSet, this,
             &DictionaryWindow::showSelection);
@@ -181,35 +183,15 @@ void DictionaryWindow::fillList() {
         abbreviationList.addItem(abbreviation);
 }
 
-void DictionaryWindow::openDictionary(int target) {
-    if (target == number()) {
-        // Only the home screen's button opens its own dictionary: the home
-        // screen becomes the Oxford window, filled once.
-        showWorkingControls();
-        if (abbreviationList.listCount() == 0) fillList();
-        return;
-    }
-    // This window goes first; the handler runs on, touching only the target.
-    unload();
-    DictionaryWindow& window = m_program.dictionaryWindow(target).get();
-    if (window.isHomeScreen()) window.showWorkingControls();
-    window.showForm();
-    window.fillList();
-}
-
-void DictionaryWindow::showHelpMenu() {
-    m_program.helpMenu.show();
-}
-
-void DictionaryWindow::lock() {
-    unload();
-    m_program.lockWindow.show();
+void DictionaryWindow::openOwnDictionary() {
+    showWorkingControls();
+    if (abbreviationList.listCount() == 0) fillList();
 }
 
 void DictionaryWindow::search() {
     const int found = abbreviationList.findString(searchBox.text());
     // Setting the selection makes the list emit selectionSet(), which shows it.
-    abbreviationList.setListIndex(static_cast<std::int16_t>(found));
+    abbreviationList.setListIndex(found);
 }
 
 void DictionaryWindow::showSelection() {

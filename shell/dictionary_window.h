@@ -12,20 +12,18 @@
 
 namespace shell {
 
-class Program;
-
 // The five dictionary windows are one class, built from the layout of their
 // dictionary's number. The Oxford window is created as the program's home
-// screen; the others are working from the start.
+// screen; the others are working from the start. What leads out of the window
+// it asks for with its signals.
 class DictionaryWindow : public forms::Form {
     Q_OBJECT
 
 public:
-    DictionaryWindow(Program& program, const DictionaryLayout& layout);
+    explicit DictionaryWindow(const DictionaryLayout& layout);
 
     int number() const { return m_layout.number; }
     bool isHomeScreen() const { return number() == kHomeScreen; }
-    const dictionaries::Dictionary& dictionaryShown() const { return m_dictionary; }
 
     // Shows the working controls and hides the title label: the home screen
     // becomes the Oxford window.
@@ -37,6 +35,14 @@ public:
 
     // The button that opens dictionary `number`.
     forms::Label& dictionaryButton(int number);
+
+signals:
+    // The button of another dictionary: its window is to take this one's place.
+    void dictionaryRequested(int number);
+    void helpMenuRequested();
+    void lockRequested();
+    // "X": the program is to end.
+    void endRequested();
 
 private:
     // By dictionary number; named "Label1" to "Label5".
@@ -75,19 +81,15 @@ private:
     void styleControls();
     void connectHandlers();
 
-    // Unloads this window and shows the lock window in its place.
-    void lock();
     // Selects the first row that begins with the search box's text, or none.
     void search();
     // Shows the selected row's elaboration and abbreviation in the two boxes.
     void showSelection();
 
-    // The dictionary buttons: the window of another dictionary takes this one's
-    // place.
-    void openDictionary(int number);
-    void showHelpMenu();
+    // The home screen's own dictionary button: the home screen becomes the
+    // Oxford window, filled once.
+    void openOwnDictionary();
 
-    Program& m_program;
     const DictionaryLayout& m_layout;
     const dictionaries::Dictionary& m_dictionary;
 };

@@ -9,17 +9,16 @@ class HelpMenuWindow : public InfoWindow {
     Q_OBJECT
 
 public:
-    explicit HelpMenuWindow(Program& program);
+    HelpMenuWindow();
 
-    forms::Label helpButton;  // opens the contact window
+    forms::Label helpButton;  // asks for the contact window
     forms::Label copyrightButton;
     forms::Label aboutButton;
 
-private:
-    // Each closes the menu, then shows its window.
-    void showContact();
-    void showCopyright();
-    void showAbout();
+signals:
+    void contactRequested();
+    void copyrightRequested();
+    void aboutRequested();
 };
 
 }  // namespace shell

@@ -4,11 +4,10 @@
 
 namespace shell {
 
-InfoWindow::InfoWindow(Program& program, const InfoFrame& frame)
+InfoWindow::InfoWindow(const InfoFrame& frame)
     : forms::Form({frame.caption, 4560, 5370, frame.picture, frame.icon, true}),
       closeLabel(this, "Label8"),
-      minimizeLabel(this, "Label9"),
-      m_program(program) {
+      minimizeLabel(this, "Label9") {
     place(closeLabel, frame.closeLabel);
     place(minimizeLabel, frame.minimizeLabel);
     setTitleBarLabel(closeLabel, "X", "Close");

@@ -6,8 +6,6 @@
 
 namespace shell {
 
-class Program;
-
 // What differs between the frames of the four info windows.
 struct InfoFrame {
     const char* caption;
@@ -27,9 +25,7 @@ public:
     forms::Label minimizeLabel;
 
 protected:
-    InfoWindow(Program& program, const InfoFrame& frame);
-
-    Program& m_program;
+    explicit InfoWindow(const InfoFrame& frame);
 };
 
 }  // namespace shell

@@ -2,7 +2,6 @@
 
 #include "shell/clock_format.h"
 #include "shell/place.h"
-#include "shell/program.h"
 #include "shell/styles.h"
 
 namespace shell {
@@ -22,14 +21,14 @@ constexpr int kClockIntervalMs = 100;
 
 }  // namespace
 
-LockWindow::LockWindow(Program& program)
+LockWindow::LockWindow(forms::Clock& clock)
     : forms::Form({"Orvanta Abbreviation Dictionary", 8235, 7665, ":/backgrounds/form10.jpg",
                    kIconA, false}),
       timeLabel(this, "Label1"),
       dateLabel(this, "Label2"),
       unlockButton(this, "Label3"),
-      clockTimer(*program.clock().makeTimer(this, kClockIntervalMs)),
-      m_program(program) {
+      clockTimer(*clock.makeTimer(this, kClockIntervalMs)),
+      m_clock(clock) {
     setObjectName("Form10");
     clockTimer.setObjectName("Timer1");
     place(timeLabel, kLayout.timeLabel);
@@ -41,7 +40,7 @@ LockWindow::LockWindow(Program& program)
         {"Calibri", 24}, true, forms::kButtonFace, forms::kHighlightText, forms::Alignment::Centre};
     for (forms::Label* l : {&timeLabel, &dateLabel, &unlockButton}) l->setLabelStyle(big);
 
-    connect(&unlockButton, &forms::Label::clicked, this, &LockWindow::unlock);
+    connect(&unlockButton, &forms::Label::clicked, this, &LockWindow::unlockRequested);
     connect(&clockTimer, &forms::Timer::ticked, this, &LockWindow::showTime);
     clockTimer.start();
 }
@@ -61,14 +60,9 @@ QString LockWindow::dateText(const QDate& date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-void LockWindow::unlock() {
-    unload();
-    m_program.oxfordWindow().show();
-}
-
 void LockWindow::showTime() {
     // One reading for both, so that the time and the date agree at midnight.
-    const QDateTime now = m_program.clock().now();
+    const QDateTime now = m_clock.now();
     timeLabel.setText(timeText(now.time()));
     dateLabel.setText(dateText(now.date()));
 }

@@ -14,23 +14,23 @@
 
 namespace shell {
 
-class Program;
-
 // Stands in for the dictionary window until "Unlock". No drag, no title-bar
 // labels, no keys.
 class LockWindow : public forms::Form {
     Q_OBJECT
 
 public:
-    explicit LockWindow(Program& program);
+    explicit LockWindow(forms::Clock& clock);
 
     forms::Label timeLabel;
     forms::Label dateLabel;
     forms::Label unlockButton;
-    forms::Timer& clockTimer;  // owned by the window; runs on the program's clock
+    forms::Timer& clockTimer;  // owned by the window; runs on the clock it was given
+
+signals:
+    void unlockRequested();
 
 private:
-    void unlock();
     // Writes the clock's time and date into the two labels.
     void showTime();
 
@@ -40,7 +40,7 @@ private:
     QString timeText(const QTime& time);
     static QString dateText(const QDate& date);
 
-    Program& m_program;
+    forms::Clock& m_clock;
 
     // The time format, with what it was worked out for: it is worked out again
     // when the locale, the label's font or its width is no longer the same.

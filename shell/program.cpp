@@ -15,30 +15,26 @@ namespace {
 using DictionarySlots =
     std::array<forms::FormSlot<DictionaryWindow>, dictionaries::kDictionaryCount>;
 
-template <std::size_t... I>
-DictionarySlots makeDictionaryWindows(Program& program, forms::FormSet& windows,
-                                      std::index_sequence<I...>) {
-    return {forms::FormSlot<DictionaryWindow>(windows, [&program] {
-        return std::make_unique<DictionaryWindow>(program, dictionaryLayout(I + 1));
-    })...};
-}
-
-template <class T>
-auto makeWindow(Program& program) {
-    return [&program] { return std::make_unique<T>(program); };
+// One slot for each dictionary number, whose window `make` makes.
+template <class Make, std::size_t... I>
+DictionarySlots makeDictionarySlots(forms::FormSet& windows, const Make& make,
+                                    std::index_sequence<I...>) {
+    return {forms::FormSlot<DictionaryWindow>(windows,
+                                              [make] { return make(static_cast<int>(I) + 1); })...};
 }
 
 }  // namespace
 
 Program::Program(forms::Clock& clock)
     : m_clock(clock),
-      m_dictionaryWindows(makeDictionaryWindows(
-          *this, m_windows, std::make_index_sequence<dictionaries::kDictionaryCount>())),
-      helpMenu(m_windows, makeWindow<HelpMenuWindow>(*this)),
-      contactWindow(m_windows, makeWindow<ContactWindow>(*this)),
-      copyrightWindow(m_windows, makeWindow<CopyrightWindow>(*this)),
-      aboutWindow(m_windows, makeWindow<AboutWindow>(*this)),
-      lockWindow(m_windows, makeWindow<LockWindow>(*this)) {
+      m_dictionaryWindows(makeDictionarySlots(
+          m_windows, [this](int number) { return makeDictionaryWindow(number); },
+          std::make_index_sequence<dictionaries::kDictionaryCount>())),
+      helpMenu(m_windows, [this] { return makeHelpMenu(); }),
+      contactWindow(m_windows, [] { return std::make_unique<ContactWindow>(); }),
+      copyrightWindow(m_windows, [] { return std::make_unique<CopyrightWindow>(); }),
+      aboutWindow(m_windows, [] { return std::make_unique<AboutWindow>(); }),
+      lockWindow(m_windows, [this] { return makeLockWindow(); }) {
     initAssets();
     connect(&m_windows, &forms::FormSet::emptied, this, &Program::end);
 }
@@ -63,6 +59,60 @@ void Program::end() {
 
 forms::FormSlot<DictionaryWindow>& Program::dictionaryWindow(int number) {
     return m_dictionaryWindows[dictionaries::dictionaryIndex(number)];
+}
+
+std::unique_ptr<DictionaryWindow> Program::makeDictionaryWindow(int number) {
+    auto window = std::make_unique<DictionaryWindow>(dictionaryLayout(number));
+    connect(window.get(), &DictionaryWindow::dictionaryRequested, this,
+            [this, number](int target) { openDictionary(number, target); });
+    connect(window.get(), &DictionaryWindow::helpMenuRequested, this, [this] { helpMenu.show(); });
+    connect(window.get(), &DictionaryWindow::lockRequested, this, [this, number] { lock(number); });
+    connect(window.get(), &DictionaryWindow::endRequested, this, &Program::end);
+    return window;
+}
+
+std::unique_ptr<HelpMenuWindow> Program::makeHelpMenu() {
+    auto menu = std::make_unique<HelpMenuWindow>();
+    connect(menu.get(), &HelpMenuWindow::contactRequested, this,
+            [this] { openHelpPage(contactWindow); });
+    connect(menu.get(), &HelpMenuWindow::copyrightRequested, this,
+            [this] { openHelpPage(copyrightWindow); });
+    connect(menu.get(), &HelpMenuWindow::aboutRequested, this,
+            [this] { openHelpPage(aboutWindow); });
+    return menu;
+}
+
+std::unique_ptr<LockWindow> Program::makeLockWindow() {
+    auto window = std::make_unique<LockWindow>(m_clock);
+    connect(window.get(), &LockWindow::unlockRequested, this, &Program::unlock);
+    return window;
+}
+
+// Each of these runs inside a handler of the window that asked, which it
+// unloads first; that window goes only once the handler has returned.
+
+void Program::openDictionary(int from, int to) {
+    dictionaryWindow(from).unload();
+    DictionaryWindow& window = dictionaryWindow(to).get();
+    if (window.isHomeScreen()) window.showWorkingControls();
+    window.showForm();
+    window.fillList();
+}
+
+void Program::lock(int from) {
+    dictionaryWindow(from).unload();
+    lockWindow.show();
+}
+
+void Program::unlock() {
+    lockWindow.unload();
+    oxfordWindow().show();
+}
+
+template <class Page>
+void Program::openHelpPage(forms::FormSlot<Page>& page) {
+    helpMenu.unload();
+    page.show();
 }
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 
 #include "dictionaries/dictionary.h"
 #include "forms/clock.h"
@@ -16,7 +17,9 @@
 namespace shell {
 
 // One run of the program: its ten windows, each at most once, and the clock
-// they read the time from.
+// the lock window reads the time from. It makes each window and connects the
+// window's signals to what they ask for, so that every way from one window to
+// another reads here.
 class Program : public QObject {
     Q_OBJECT
 
@@ -31,8 +34,6 @@ public:
     void end();
     bool hasEnded() const { return m_ended; }
 
-    forms::Clock& clock() const { return m_clock; }
-
     // The window of dictionary `number`, named "Form1" to "Form5".
     forms::FormSlot<DictionaryWindow>& dictionaryWindow(int number);
     // The Oxford window, which is also the home screen.
@@ -42,6 +43,20 @@ signals:
     void ended();
 
 private:
+    std::unique_ptr<DictionaryWindow> makeDictionaryWindow(int number);
+    std::unique_ptr<HelpMenuWindow> makeHelpMenu();
+    std::unique_ptr<LockWindow> makeLockWindow();
+
+    // The window of dictionary `to` takes the place of the window of `from`.
+    void openDictionary(int from, int to);
+    // The lock window takes the place of the window of dictionary `from`.
+    void lock(int from);
+    // The home screen takes the place of the lock window.
+    void unlock();
+    // The help menu closes, then the page shows.
+    template <class Page>
+    void openHelpPage(forms::FormSlot<Page>& page);
+
     forms::Clock& m_clock;
     forms::FormSet m_windows;  // every slot below belongs to it
     // By dictionary number.

@@ -24,7 +24,7 @@ const dictionaries::Dictionary& hardware() {
 }
 
 QString elaboration(int row) {
-    return hardware().elaboration(static_cast<std::int16_t>(row));
+    return hardware().elaboration(row);
 }
 
 namespace rules = dictionaries::hardware_rules;
