@@ -158,6 +158,7 @@ minimize_label=(481 13)
 close_label=(535 12)
 computer_button=(488 184)
 bangladesh_button=(488 296)
+help_button=(488 410)
 search_box=(92 117)
 elaboration_box=(308 181)
 selected_box=(308 269)
@@ -264,6 +265,42 @@ case_close() {
     else
         pass close-ends-the-program
     fi
+}
+
+# Whether the window is the top one of the window manager's stack.
+on_top() {  # window
+    local top
+    top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}')
+    [[ $top == 0x* ]] && (($1 == top))
+}
+
+# "Help" again, while the help menu is open but covered by the dictionary
+# window, brings the menu to the front.
+case_help_again_raises_menu() {
+    local name=help-again-raises-the-menu
+    start_program || { fail $name "the home screen did not show"; return; }
+    xdotool mousemove $((X + help_button[0])) $((Y + help_button[1])) click 1
+    local find_menu="xdotool search --onlyvisible --name '^Orvanta Help\$' | grep ."
+    if ! wait_for 10 bash -c "$find_menu"; then
+        fail $name "\"Help\" did not show the help menu"
+        stop_program
+        return
+    fi
+    local menu
+    menu=$(bash -c "$find_menu" | head -n 1)
+    # A click on the dictionary window where the menu leaves it bare.
+    xdotool mousemove $((X + background[0])) $((Y + background[1])) click 1
+    if ! wait_for 5 on_top "$win"; then
+        fail $name "a click on the dictionary window did not bring it over the menu"
+    else
+        xdotool mousemove $((X + help_button[0])) $((Y + help_button[1])) click 1
+        if wait_for 5 on_top "$menu"; then
+            pass $name
+        else
+            fail $name "\"Help\" left the help menu behind the dictionary window"
+        fi
+    fi
+    stop_program
 }
 
 # The sanitized build, started and closed with "X": status 0, so no leak or
@@ -419,6 +456,7 @@ case_click_then_move middle-click-then-move 2
 case_click_then_move left-click-then-move 1
 case_minimize
 case_close
+case_help_again_raises_menu
 case_paste_without_selection
 if [[ -n "$asan_binary" ]]; then case_sanitized_build_ends_cleanly; fi
 
