@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "dictionaries/row.h"
@@ -19,8 +18,6 @@ namespace {
 using dictionaries::bangladeshRows;
 using dictionaries::Row;
 using table_checks::contains;
-using table_checks::repeated;
-using table_checks::rowsBy;
 
 template <typename Predicate>
 std::vector<int> rowsWhere(Predicate predicate) {
@@ -217,11 +214,7 @@ TEST(BangladeshTable, HasAllRowsWithNoEmptyText) {
 class BangladeshKnownRow : public testing::TestWithParam<KnownRow> {};
 
 TEST_P(BangladeshKnownRow, HoldsItsTextExactly) {
-    const KnownRow& known = GetParam();
-    const auto rows = bangladeshRows();
-    ASSERT_LT(static_cast<std::size_t>(known.row), rows.size());
-    EXPECT_EQ(rows[known.row].abbreviation, known.abbreviation);
-    EXPECT_EQ(rows[known.row].elaboration, known.elaboration);
+    table_checks::expectKnownRow(bangladeshRows(), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownRows, BangladeshKnownRow, testing::ValuesIn(kKnownRows),
@@ -230,66 +223,37 @@ INSTANTIATE_TEST_SUITE_P(KnownRows, BangladeshKnownRow, testing::ValuesIn(kKnown
 TEST(BangladeshTable, FirstAndLastAbbreviations) {
     const auto rows = bangladeshRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    const std::vector<std::pair<int, std::string_view>> expected = {
+    const std::map<int, std::string_view> expected = {
         {0, "ADP"},    {1, "ADAB"},      {2, "ADHUNIK"},  {11, "BSRS"},  {12, "BAU"},
         {37, "BAFA"},  {110, "C&AG"},    {117, "C-IN-C"}, {247, "R&D"},  {248, "R&H"},
         {254, "SSMS"}, {255, "SPARRSO"}, {262, "T&T"},    {273, "WASA"}, {274, "WVB"}};
-    for (const auto& [row, abbreviation] : expected) {
-        EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
-    }
+    table_checks::expectAbbreviationsAt(rows, expected);
 }
 
 TEST(BangladeshTable, ExactlyTheFivePairsShareAText) {
-    const auto rowsByText = rowsBy(bangladeshRows(), &Row::elaboration);
-    EXPECT_EQ(rowsByText.size(), 270u);
-    std::set<std::vector<int>> shared;
-    for (const auto& [text, group] : repeated(rowsByText)) shared.insert(group);
-    const std::set<std::vector<int>> expected = {
-        {19, 70}, {33, 41}, {40, 42}, {185, 200}, {239, 244}};
-    EXPECT_EQ(shared, expected);
+    table_checks::expectSharedElaborations(bangladeshRows(), 270,
+                                           {{19, 70}, {33, 41}, {40, 42}, {185, 200}, {239, 244}});
 }
 
 TEST(BangladeshTable, TwelveAbbreviationsOccurTwice) {
-    const auto rows = bangladeshRows();
-    const auto rowsByAbbreviation = rowsBy(rows, &Row::abbreviation);
-    EXPECT_EQ(rowsByAbbreviation.size(), 263u);
-    const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
         {"BCIC", {9, 49}},   {"BFDC", {10, 74}},  {"BAU", {12, 44}},   {"BWDB", {19, 70}},
         {"BMA", {22, 23}},   {"BARD", {33, 41}},  {"BSC", {57, 99}},   {"DMP", {130, 139}},
         {"FRI", {166, 171}}, {"KPM", {208, 209}}, {"NSI", {224, 235}}, {"PIB", {239, 244}}};
-    EXPECT_EQ(repeatedAbbreviations, expected);
-
-    const std::set<std::string_view> sameText = {"BWDB", "BARD", "PIB"};
-    for (const auto& [abbreviation, group] : expected) {
-        const bool same = rows[group[0]].elaboration == rows[group[1]].elaboration;
-        EXPECT_EQ(same, sameText.count(abbreviation) > 0) << abbreviation;
-    }
+    table_checks::expectRepeatedAbbreviations(bangladeshRows(), 263, expected,
+                                              {"BWDB", "BARD", "PIB"});
 }
 
 TEST(BangladeshTable, RowsStandInAlphabeticalLetterGroups) {
-    struct Group {
-        char letter;
-        int first;
-        int last;
-    };
-    constexpr Group kGroups[] = {{'A', 0, 7},     {'B', 8, 101},   {'C', 102, 128}, {'D', 129, 150},
-                                 {'E', 151, 159}, {'F', 160, 172}, {'G', 173, 177}, {'H', 178, 182},
-                                 {'I', 183, 203}, {'J', 204, 206}, {'K', 207, 210}, {'L', 211, 214},
-                                 {'M', 215, 222}, {'N', 223, 236}, {'O', 237, 238}, {'P', 239, 245},
-                                 {'R', 246, 251}, {'S', 252, 256}, {'T', 257, 263}, {'U', 264, 268},
-                                 {'V', 269, 272}, {'W', 273, 274}};
+    constexpr table_checks::LetterGroup kGroups[] = {
+        {'A', 0, 7},     {'B', 8, 101},   {'C', 102, 128}, {'D', 129, 150}, {'E', 151, 159},
+        {'F', 160, 172}, {'G', 173, 177}, {'H', 178, 182}, {'I', 183, 203}, {'J', 204, 206},
+        {'K', 207, 210}, {'L', 211, 214}, {'M', 215, 222}, {'N', 223, 236}, {'O', 237, 238},
+        {'P', 239, 245}, {'R', 246, 251}, {'S', 252, 256}, {'T', 257, 263}, {'U', 264, 268},
+        {'V', 269, 272}, {'W', 273, 274}};
     const auto rows = bangladeshRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    int next = 0;
-    for (const Group& group : kGroups) {
-        EXPECT_EQ(group.first, next) << group.letter;
-        for (int r = group.first; r <= group.last; ++r) {
-            EXPECT_EQ(rows[r].abbreviation.front(), group.letter) << "row " << r;
-        }
-        next = group.last + 1;
-    }
-    EXPECT_EQ(next, static_cast<int>(kRowCount));
+    table_checks::expectLetterGroups(rows, kGroups);
 }
 
 TEST(BangladeshTable, AbbreviationLengthsAndCharacters) {

@@ -49,11 +49,9 @@ constexpr KnownRow kKnownRows[] = {
 class ComputerKnownRow : public testing::TestWithParam<KnownRow> {};
 
 TEST_P(ComputerKnownRow, HoldsItsExactTexts) {
-    const KnownRow& expected = GetParam();
     const auto rows = computerRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    EXPECT_EQ(rows[expected.row].abbreviation, expected.abbreviation);
-    EXPECT_EQ(rows[expected.row].elaboration, expected.elaboration);
+    table_checks::expectKnownRow(rows, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(ComputerTable, ComputerKnownRow, testing::ValuesIn(kKnownRows),
@@ -81,9 +79,7 @@ TEST(ComputerTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
         {0, "ABC"},   {20, "DOS"},  {30, "FDD"}, {36, "IBM"}, {50, "LED"},
         {60, "NTSC"}, {76, "SIMM"}, {80, "TPS"}, {85, "VDU"}, {90, "VLSI"},
     };
-    for (const auto& [row, abbreviation] : anchors) {
-        EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
-    }
+    table_checks::expectAbbreviationsAt(rows, anchors);
 }
 
 TEST(ComputerTable, AbbreviationsAreShortCapitalWordsInStrictlyAscendingOrder) {

@@ -6,10 +6,8 @@
 #include <map>
 #include <ostream>
 #include <regex>
-#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "dictionaries/row.h"
@@ -20,8 +18,6 @@ namespace {
 using dictionaries::internationalRows;
 using dictionaries::Row;
 using table_checks::contains;
-using table_checks::repeated;
-using table_checks::rowsBy;
 
 template <typename Predicate>
 std::vector<int> rowsWhere(Predicate predicate) {
@@ -183,10 +179,7 @@ class InternationalKnownRow : public testing::TestWithParam<KnownRow> {};
 
 TEST_P(InternationalKnownRow, HoldsItsTextExactly) {
     const KnownRow& known = GetParam();
-    const auto rows = internationalRows();
-    ASSERT_LT(static_cast<std::size_t>(known.row), rows.size());
-    EXPECT_EQ(rows[known.row].abbreviation, known.abbreviation);
-    EXPECT_EQ(rows[known.row].elaboration, known.elaboration);
+    table_checks::expectKnownRow(internationalRows(), known);
     EXPECT_EQ(readsAbbreviation(known.abbreviation, known.elaboration), known.reads);
 }
 
@@ -196,66 +189,37 @@ INSTANTIATE_TEST_SUITE_P(KnownRows, InternationalKnownRow, testing::ValuesIn(kKn
 TEST(InternationalTable, FirstAndLastAbbreviations) {
     const auto rows = internationalRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    const std::vector<std::pair<int, std::string_view>> expected = {
+    const std::map<int, std::string_view> expected = {
         {0, "ADB"},        {1, "AIDS"},  {2, "ANC"},   {5, "AID"},    {7, "AD"},
         {30, "BC"},        {34, "CIDA"}, {37, "CIA"},  {57, "D.LIT"}, {59, "D.SC"},
         {109, "INTERPOL"}, {170, "R&D"}, {224, "WFC"}, {225, "WTC"}};
-    for (const auto& [row, abbreviation] : expected) {
-        EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
-    }
+    table_checks::expectAbbreviationsAt(rows, expected);
 }
 
 TEST(InternationalTable, ExactlyTheFivePairsShareAText) {
-    const auto rowsByText = rowsBy(internationalRows(), &Row::elaboration);
-    EXPECT_EQ(rowsByText.size(), 221u);
-    std::set<std::vector<int>> shared;
-    for (const auto& [text, group] : repeated(rowsByText)) shared.insert(group);
-    const std::set<std::vector<int>> expected = {
-        {63, 70}, {99, 112}, {193, 196}, {207, 210}, {217, 223}};
-    EXPECT_EQ(shared, expected);
+    table_checks::expectSharedElaborations(
+        internationalRows(), 221, {{63, 70}, {99, 112}, {193, 196}, {207, 210}, {217, 223}});
 }
 
 TEST(InternationalTable, TenAbbreviationsOccurTwice) {
-    const auto rows = internationalRows();
-    const auto rowsByAbbreviation = rowsBy(rows, &Row::abbreviation);
-    EXPECT_EQ(rowsByAbbreviation.size(), 216u);
-    const auto repeatedAbbreviations = repeated(rowsByAbbreviation);
     const std::map<std::string_view, std::vector<int>> expected = {
         {"EFTA", {63, 70}},  {"IRRI", {99, 112}},  {"TWA", {193, 196}}, {"UNESCO", {207, 210}},
         {"WPC", {217, 223}}, {"FRCP", {78, 80}},   {"ICAO", {94, 106}}, {"ICC", {107, 119}},
         {"PUK", {166, 168}}, {"SAPTA", {178, 187}}};
-    EXPECT_EQ(repeatedAbbreviations, expected);
-
-    const std::set<std::string_view> sameText = {"EFTA", "IRRI", "TWA", "UNESCO", "WPC"};
-    for (const auto& [abbreviation, group] : expected) {
-        const bool same = rows[group[0]].elaboration == rows[group[1]].elaboration;
-        EXPECT_EQ(same, sameText.count(abbreviation) > 0) << abbreviation;
-    }
+    table_checks::expectRepeatedAbbreviations(internationalRows(), 216, expected,
+                                              {"EFTA", "IRRI", "TWA", "UNESCO", "WPC"});
 }
 
 TEST(InternationalTable, RowsStandInAlphabeticalLetterGroups) {
-    struct Group {
-        char letter;
-        int first;
-        int last;
-    };
-    constexpr Group kGroups[] = {{'A', 0, 26},    {'B', 27, 31},   {'C', 32, 51},   {'D', 52, 59},
-                                 {'E', 60, 74},   {'F', 75, 80},   {'G', 81, 84},   {'H', 85, 91},
-                                 {'I', 92, 121},  {'J', 122, 123}, {'K', 124, 125}, {'L', 126, 129},
-                                 {'M', 130, 133}, {'N', 134, 147}, {'O', 148, 151}, {'P', 152, 168},
-                                 {'R', 169, 176}, {'S', 177, 191}, {'T', 192, 199}, {'U', 200, 210},
-                                 {'V', 211, 214}, {'W', 215, 225}};
+    constexpr table_checks::LetterGroup kGroups[] = {
+        {'A', 0, 26},    {'B', 27, 31},   {'C', 32, 51},   {'D', 52, 59},   {'E', 60, 74},
+        {'F', 75, 80},   {'G', 81, 84},   {'H', 85, 91},   {'I', 92, 121},  {'J', 122, 123},
+        {'K', 124, 125}, {'L', 126, 129}, {'M', 130, 133}, {'N', 134, 147}, {'O', 148, 151},
+        {'P', 152, 168}, {'R', 169, 176}, {'S', 177, 191}, {'T', 192, 199}, {'U', 200, 210},
+        {'V', 211, 214}, {'W', 215, 225}};
     const auto rows = internationalRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    int next = 0;
-    for (const Group& group : kGroups) {
-        EXPECT_EQ(group.first, next) << group.letter;
-        for (int r = group.first; r <= group.last; ++r) {
-            EXPECT_EQ(rows[r].abbreviation.front(), group.letter) << "row " << r;
-        }
-        next = group.last + 1;
-    }
-    EXPECT_EQ(next, static_cast<int>(kRowCount));
+    table_checks::expectLetterGroups(rows, kGroups);
     for (int r : {81, 82, 83, 148, 149, 150}) {
         EXPECT_LT(rows[r].abbreviation, rows[r + 1].abbreviation) << "row " << r;
     }

@@ -16,7 +16,6 @@ namespace {
 using dictionaries::oxfordRows;
 using dictionaries::Row;
 using table_checks::abbreviationFingerprint;
-using table_checks::repeated;
 using table_checks::rowsBy;
 
 constexpr int kRowCount = 440;
@@ -53,11 +52,9 @@ constexpr KnownRow kKnownRows[] = {
 class OxfordKnownRow : public testing::TestWithParam<KnownRow> {};
 
 TEST_P(OxfordKnownRow, HoldsItsExactTexts) {
-    const KnownRow& expected = GetParam();
     const auto rows = oxfordRows();
     ASSERT_EQ(rows.size(), kRowCount);
-    EXPECT_EQ(rows[expected.row].abbreviation, expected.abbreviation);
-    EXPECT_EQ(rows[expected.row].elaboration, expected.elaboration);
+    table_checks::expectKnownRow(rows, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(OxfordTable, OxfordKnownRow, testing::ValuesIn(kKnownRows),
@@ -93,18 +90,13 @@ TEST(OxfordTable, HasAllRowsWithTheAbbreviationsInTableOrder) {
         {378, "TA"},     {380, "tbsp, tbs"},   {390, "TOFEL"},       {400, "UN, U.N."},
         {410, "Utd"},    {420, "VP"},          {430, "WMD"},         {439, "YWCA"},
     };
-    for (const auto& [row, abbreviation] : anchors) {
-        EXPECT_EQ(rows[row].abbreviation, abbreviation) << "row " << row;
-    }
+    table_checks::expectAbbreviationsAt(rows, anchors);
 }
 
 TEST(OxfordTable, OnlyAcAndEsolRepeatAsAbbreviations) {
-    const auto repeatedAbbreviations = repeated(rowsBy(oxfordRows(), &Row::abbreviation));
-    const std::map<std::string_view, std::vector<int>> expected = {
-        {"AC", {8, 9}},
-        {"ESOL", {118, 119}},
-    };
-    EXPECT_EQ(repeatedAbbreviations, expected);
+    // Each stands for other words in its two rows.
+    table_checks::expectRepeatedAbbreviations(oxfordRows(), kRowCount - 2,
+                                              {{"AC", {8, 9}}, {"ESOL", {118, 119}}}, {});
 }
 
 TEST(OxfordTable, OnlyRows100And295ShareAnElaboration) {
