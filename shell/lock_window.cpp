@@ -20,6 +20,26 @@ constexpr struct {
 
 constexpr int kClockIntervalMs = 100;
 
+// The locale the user chose for times, for all the clock shows. Qt's system
+// locale on Unix takes its formats and names for times from LC_TIME, but the
+// digits of every format other than its own from LC_NUMERIC: through it, a
+// clock in the locale's own format would write its time in one locale's
+// digits and its date in another's. Qt's LC_TIME locale is the first of these
+// variables that is set; where the program has a default locale of its own,
+// that one serves instead.
+QLocale clockLocale() {
+    const QLocale locale;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (locale == QLocale::system()) {
+        for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+            const QString name = qEnvironmentVariable(variable);
+            if (!name.isEmpty()) return QLocale(name);
+        }
+    }
+#endif
+    return locale;
+}
+
 }  // namespace
 
 LockWindow::LockWindow(Program& program)
@@ -47,7 +67,7 @@ LockWindow::LockWindow(Program& program)
 }
 
 QString LockWindow::timeText(const QTime& time) {
-    const QLocale locale;
+    const QLocale locale = clockLocale();
     const QFont font = timeLabel.font();
     const int width = timeLabel.contentsRect().width();
     if (!m_timeFormat || m_timeFormat->locale != locale || m_timeFormat->font != font ||
@@ -58,7 +78,7 @@ QString LockWindow::timeText(const QTime& time) {
 }
 
 QString LockWindow::dateText(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return clockLocale().toString(date, QLocale::ShortFormat);
 }
 
 void LockWindow::unlock() {
