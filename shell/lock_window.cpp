@@ -20,13 +20,13 @@ constexpr struct {
 
 constexpr int kClockIntervalMs = 100;
 
-// The locale the user chose for times, for all the clock shows. Qt's system
-// locale on Unix takes its formats and names for times from LC_TIME, but the
-// digits of every format other than its own from LC_NUMERIC: through it, a
-// clock in the locale's own format would write its time in one locale's
-// digits and its date in another's. Qt's LC_TIME locale is the first of these
-// variables that is set; where the program has a default locale of its own,
-// that one serves instead.
+// The locale the user chose for times, for everything the clock shows. On
+// Unix, Qt's system locale takes the formats and names of times from LC_TIME
+// but the digits of any format not its own from LC_NUMERIC: a clock written in
+// a format of its own through it would show its time in one locale's digits
+// and its date in another's. Qt takes the LC_TIME locale from the first of
+// these variables that is set; elsewhere the system locale is one locale. A
+// default locale that the program has set serves as it is.
 QLocale clockLocale() {
     const QLocale locale;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)

@@ -420,28 +420,41 @@ TEST_F(LockClock, EachRegionOfOneLanguageShowsItsOwnClock) {
     }
 }
 
-// A user who keeps the system in C and names a region for times alone, as
-// with LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8, reads the clock's time and date in
-// that region's digits. Qt reads the system's locale from the environment once
-// a process; where this one was started otherwise, the test starts itself
-// anew in such an environment, with only this test to run.
-class LockClockTimeRegion : public LockClock, public ::testing::WithParamInterface<const char*> {};
+// A user may name a region for times alone (LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8)
+// or keep numbers apart (LANG=my_MM.UTF-8 LC_NUMERIC=C.UTF-8): the clock's
+// time and date are both in the region named for times, in its digits.
+// LC_ALL, where set, names it instead. Qt reads the system's locale from the
+// environment once a process; where this one was started otherwise, the test
+// starts itself anew in the row's environment, with only this test to run.
+struct TimeRegion {
+    const char* name;
+    const char* environment;  // the locale variables set; the others are not
+    const char* region;       // the region of the clock
+};
 
-TEST_P(LockClockTimeRegion, TimeAndDateInTheDigitsOfTheRegionChosenForTimes) {
-    const QLocale region(QString::fromLatin1(GetParam()));
+void PrintTo(const TimeRegion& row, std::ostream* out) {
+    *out << row.environment;
+}
+
+class LockClockTimeRegion : public LockClock, public ::testing::WithParamInterface<TimeRegion> {};
+
+TEST_P(LockClockTimeRegion, TimeAndDateInTheDigitsOfTheRegionNamedForTimes) {
+    const TimeRegion& row = GetParam();
     const QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
-    QProcessEnvironment timesOnly = started;
+    QProcessEnvironment wanted = started;
     for (const QString& name : started.keys()) {
-        if (name.startsWith(QStringLiteral("LC_")) || name == QStringLiteral("LANGUAGE")) {
-            timesOnly.remove(name);
+        if (name.startsWith(QStringLiteral("LC_")) || name == QStringLiteral("LANG") ||
+            name == QStringLiteral("LANGUAGE")) {
+            wanted.remove(name);
         }
     }
-    timesOnly.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    timesOnly.insert(QStringLiteral("LC_TIME"), QString::fromLatin1(GetParam()) + ".UTF-8");
-    if (started != timesOnly) {
+    for (const QString& variable : QString::fromLatin1(row.environment).split(u' ')) {
+        wanted.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    }
+    if (started != wanted) {
         const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
         QProcess alone;
-        alone.setProcessEnvironment(timesOnly);
+        alone.setProcessEnvironment(wanted);
         alone.setProcessChannelMode(QProcess::MergedChannels);
         alone.start(
             QCoreApplication::applicationFilePath(),
@@ -455,6 +468,7 @@ TEST_P(LockClockTimeRegion, TimeAndDateInTheDigitsOfTheRegionChosenForTimes) {
             << output.toStdString();
         return;
     }
+    const QLocale region(QString::fromLatin1(row.region));
     LockWindow& window = lock();
     tickAt(QTime(13, 5, 9));
     const QString time = window.timeLabel.text();
@@ -467,11 +481,16 @@ TEST_P(LockClockTimeRegion, TimeAndDateInTheDigitsOfTheRegionChosenForTimes) {
     EXPECT_TRUE(inDigitsOf(region, date));
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, LockClockTimeRegion,
-                         ::testing::Values("ar_EG", "bn_BD", "fa_IR", "my_MM"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Shell, LockClockTimeRegion,
+    ::testing::Values(
+        TimeRegion{"ar_EG", "LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8", "ar_EG"},
+        TimeRegion{"bn_BD", "LANG=C.UTF-8 LC_TIME=bn_BD.UTF-8", "bn_BD"},
+        TimeRegion{"fa_IR", "LANG=C.UTF-8 LC_TIME=fa_IR.UTF-8", "fa_IR"},
+        TimeRegion{"my_MM", "LANG=C.UTF-8 LC_TIME=my_MM.UTF-8", "my_MM"},
+        TimeRegion{"my_MM_NumbersInC", "LANG=my_MM.UTF-8 LC_NUMERIC=C.UTF-8", "my_MM"},
+        TimeRegion{"fa_IR_ForAll", "LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8 LC_ALL=fa_IR.UTF-8", "fa_IR"}),
+    [](const ::testing::TestParamInfo<TimeRegion>& info) { return std::string(info.param.name); });
 
 // Nothing of a time zone: no zone name, no empty brackets, nothing that
 // separated it from the time.
