@@ -19,6 +19,26 @@ constexpr struct {
 
 constexpr int kClockIntervalMs = 100;
 
+// The locale the user chose for times, for everything the clock shows. On
+// Unix, Qt's system locale takes the formats and names of times from LC_TIME
+// but the digits of any format not its own from LC_NUMERIC: a clock written in
+// a format of its own through it would show its time in one locale's digits
+// and its date in another's. Qt takes the LC_TIME locale from the first of
+// these variables that is set; elsewhere the system locale is one locale. A
+// default locale that the program has set serves as it is.
+QLocale clockLocale() {
+    const QLocale locale;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (locale == QLocale::system()) {
+        for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+            const QString name = qEnvironmentVariable(variable);
+            if (!name.isEmpty()) return QLocale(name);
+        }
+    }
+#endif
+    return locale;
+}
+
 }  // namespace
 
 LockWindow::LockWindow(forms::Clock& clock)
@@ -46,7 +66,7 @@ LockWindow::LockWindow(forms::Clock& clock)
 }
 
 QString LockWindow::timeText(const QTime& time) {
-    const QLocale locale;
+    const QLocale locale = clockLocale();
     const QFont font = timeLabel.font();
     const int width = timeLabel.contentsRect().width();
     if (!m_timeFormat || m_timeFormat->locale != locale || m_timeFormat->font != font ||
@@ -57,7 +77,7 @@ QString LockWindow::timeText(const QTime& time) {
 }
 
 QString LockWindow::dateText(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return clockLocale().toString(date, QLocale::ShortFormat);
 }
 
 void LockWindow::showTime() {

@@ -34,9 +34,9 @@ private:
     // Writes the clock's time and date into the two labels.
     void showTime();
 
-    // The clock texts in the user's regional formats: the time with seconds,
-    // without a time zone and as wide as the time label allows; the date in
-    // the short format.
+    // The clock texts in the regional formats the user chose for times, both
+    // in that region's digits: the time with seconds, without a time zone and
+    // as wide as the time label allows; the date in the short format.
     QString timeText(const QTime& time);
     static QString dateText(const QDate& date);
 

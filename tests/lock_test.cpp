@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
@@ -43,6 +45,45 @@ std::vector<int> numbersIn(const QString& text) {
         inNumber = true;
     }
     return numbers;
+}
+
+// The texts between the numbers of a text: for a time, what stands between
+// its hours and minutes, then between its minutes and seconds.
+QStringList separatorsIn(const QString& text) {
+    QStringList separators;
+    QString sinceNumber;
+    bool afterNumber = false;
+    bool inNumber = false;
+    for (char32_t c : text.toUcs4()) {
+        if (!QChar::isDigit(c)) {
+            inNumber = false;
+            sinceNumber += QString::fromUcs4(&c, 1);
+            continue;
+        }
+        if (!inNumber && afterNumber) separators.append(sinceNumber);
+        sinceNumber.clear();
+        afterNumber = inNumber = true;
+    }
+    return separators;
+}
+
+// Whether every digit of a text is one of the region's own.
+::testing::AssertionResult inDigitsOf(const QLocale& region, const QString& text) {
+    const char32_t zero = region.zeroDigit().toUcs4().front();
+    for (char32_t c : text.toUcs4()) {
+        if (QChar::isDigit(c) && c != zero + QChar::digitValue(c)) {
+            return ::testing::AssertionFailure()
+                   << '"' << text.toStdString() << "\" is not all in the digits of "
+                   << region.name().toStdString();
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// A text as it reads: Qt's locale data writes the blank between a time and
+// its AM or PM as a space, or in newer data as a narrow no-break space.
+QString asRead(QString text) {
+    return text.replace(QChar(0x202F), u' ').replace(QChar(0x00A0), u' ');
 }
 
 // A short date names the day, the month and the year (whole or its last two
@@ -183,14 +224,15 @@ TEST_F(LockClock, EmptyForOneIntervalThenShowsTimeAndDateOnEveryTick) {
     EXPECT_TRUE(window.timeLabel.text().isEmpty()) << "no tick before one interval";
     EXPECT_TRUE(window.dateLabel.text().isEmpty());
     clock.advance(1);
-    EXPECT_EQ(window.timeLabel.text(), "1:05:09 PM");
+    EXPECT_EQ(asRead(window.timeLabel.text()), "1:05:09 PM");
     EXPECT_EQ(window.dateLabel.text(), "11/23/26");
     clock.advance(900);
-    EXPECT_EQ(window.timeLabel.text(), "1:05:10 PM") << "the tenth tick shows the next second";
+    EXPECT_EQ(asRead(window.timeLabel.text()), "1:05:10 PM")
+        << "the tenth tick shows the next second";
     // Across midnight the date follows on the next tick.
     clock.setTime(QDateTime(kDay, QTime(23, 59, 59, 950)));
     clock.advance(100);
-    EXPECT_EQ(window.timeLabel.text(), "12:00:00 AM");
+    EXPECT_EQ(asRead(window.timeLabel.text()), "12:00:00 AM");
     EXPECT_EQ(window.dateLabel.text(), "11/24/26");
 }
 
@@ -215,44 +257,148 @@ TEST_F(LockClock, UnlockBeforeTheFirstTickAndNoTickAfterwards) {
 // shorter form that still has the seconds: fr_CA instead of "13 h 05 min 09 s",
 // sq_AL on a 24-hour clock instead of "1:05:09 E PASDITES". A region that
 // writes a dot between hours and minutes writes one before the seconds too:
-// as_IN, whose "AP h.mm.ss" is too wide, on a 24-hour clock in its own digits.
-struct RegionClock {
-    const char* region;
+// as_IN where its "AP h.mm.ss" is too wide, on a 24-hour clock in its own
+// digits, and Manipuri in Meetei Mayek likewise (Qt 6.4 has hardly any data
+// for it yet: the clock of the root locale).
+//
+// The texts come from Qt's locale data, which changes with Qt: each text is
+// kept with the Qt versions it was read on. On every Qt, also one whose texts
+// are not kept here, the clock shows what a region writes on every version:
+// its digits, hours, minutes and seconds on its hour cycle, and the
+// separators its formats have.
+enum class HourCycle {
+    Twelve,
+    TwentyFour,
+    Either,  // twelve hours where the region's AM/PM fits the label
+};
+
+constexpr const char* kQtsRead = "6.4.2 6.8.2 6.11.2";
+
+struct ClockReading {
+    const char* qts;  // the Qt versions it was read on
     const char* afternoon;
     const char* night;
     const char* date;
+};
+
+struct RegionClock {
+    const char* region;
+    HourCycle hourCycle;
+    const char* separators;  // between hours, minutes and seconds; null where versions differ
+    std::vector<ClockReading> readings;
 };
 
 void PrintTo(const RegionClock& row, std::ostream* out) {
     *out << row.region;
 }
 
+// The reading taken on the Qt in use, if any.
+const ClockReading* readingOnThisQt(const RegionClock& row) {
+    const QString version = QString::fromLatin1(qVersion());
+    for (const ClockReading& reading : row.readings) {
+        if (QString::fromLatin1(reading.qts).split(u' ').contains(version)) return &reading;
+    }
+    return nullptr;
+}
+
+// 13:05:09 and 01:05:09 on the hour cycle a region's clock may have.
+::testing::AssertionResult onHourCycle(HourCycle cycle, const QLocale& region,
+                                       const QString& afternoon, const QString& night) {
+    const std::vector<int> twelve{1, 5, 9};
+    auto says = [](const QString& text, const QString& word) {
+        return !word.isEmpty() && text.contains(word, Qt::CaseInsensitive);
+    };
+    const bool twelveHour = numbersIn(afternoon) == twelve && numbersIn(night) == twelve &&
+                            says(afternoon, region.pmText()) && says(night, region.amText());
+    const bool twentyFourHour = numbersIn(afternoon) == std::vector<int>{13, 5, 9} &&
+                                numbersIn(night) == twelve && !says(afternoon, region.pmText()) &&
+                                !says(night, region.amText());
+    if (cycle == HourCycle::Twelve       ? twelveHour
+        : cycle == HourCycle::TwentyFour ? twentyFourHour
+                                         : twelveHour || twentyFourHour) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << '"' << afternoon.toStdString() << "\" and \"" << night.toStdString()
+           << "\" are not on the region's hour cycle";
+}
+
 class LockClockRegion : public LockClock, public ::testing::WithParamInterface<RegionClock> {};
 
 TEST_P(LockClockRegion, ShowsTheRegionsTimeWithSecondsAndShortDate) {
     const RegionClock& row = GetParam();
+    const QLocale region(QString::fromLatin1(row.region));
     useRegion(row.region);
     LockWindow& window = lock();
-    // As UTF-8, so that a failure prints the texts.
     tickAt(QTime(13, 5, 9));
-    EXPECT_EQ(window.timeLabel.text().toStdString(), row.afternoon);
-    EXPECT_EQ(window.dateLabel.text().toStdString(), row.date);
+    const QString afternoon = window.timeLabel.text();
+    const QString date = window.dateLabel.text();
     tickAt(QTime(1, 5, 9));
-    EXPECT_EQ(window.timeLabel.text().toStdString(), row.night);
+    const QString night = window.timeLabel.text();
+
+    EXPECT_TRUE(onHourCycle(row.hourCycle, region, afternoon, night));
+    for (const QString& text : {afternoon, night, date}) EXPECT_TRUE(inDigitsOf(region, text));
+    if (row.separators) {
+        EXPECT_EQ(separatorsIn(afternoon).join(QString()).toStdString(), row.separators)
+            << afternoon.toStdString();
+        EXPECT_EQ(separatorsIn(night).join(QString()).toStdString(), row.separators)
+            << night.toStdString();
+    }
+    if (const ClockReading* reading = readingOnThisQt(row)) {
+        // As UTF-8, so that a failure prints the texts.
+        EXPECT_EQ(afternoon.toStdString(), reading->afternoon);
+        EXPECT_EQ(night.toStdString(), reading->night);
+        EXPECT_EQ(date.toStdString(), reading->date);
+    } else {
+        RecordProperty("texts", std::string("none read on Qt ") + qVersion());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shell, LockClockRegion,
-    ::testing::Values(RegionClock{"en_US", "1:05:09 PM", "1:05:09 AM", "11/23/26"},
-                      RegionClock{"de_DE", "13:05:09", "01:05:09", "23.11.26"},
-                      RegionClock{"fr_CA", "13:05:09", "01:05:09", "2026-11-23"},
-                      RegionClock{"sq_AL", "13:05:09", "1:05:09", "23.11.26"},
-                      RegionClock{"nds_DE", "Klock 13.05:09", "Klock 1.05:09", "23.11.26"},
-                      RegionClock{"zh_TW", "下午1:05:09", "上午1:05:09", "2026/11/23"},
-                      RegionClock{"as_IN", "১৩.০৫.০৯", "১.০৫.০৯", "২৩-১১-২০২৬"},
-                      RegionClock{"da_DK", "13.05.09", "01.05.09", "23.11.2026"},
-                      RegionClock{"fi_FI", "13.05.09", "1.05.09", "23.11.2026"},
-                      RegionClock{"id_ID", "13.05.09", "01.05.09", "23/11/26"}),
+    ::testing::Values(
+        RegionClock{"en_US",
+                    HourCycle::Twelve,
+                    "::",
+                    {{"6.4.2", "1:05:09 PM", "1:05:09 AM", "11/23/26"},
+                     {"6.8.2 6.11.2", "1:05:09\u202FPM", "1:05:09\u202FAM", "11/23/26"}}},
+        RegionClock{
+            "de_DE", HourCycle::TwentyFour, "::", {{kQtsRead, "13:05:09", "01:05:09", "23.11.26"}}},
+        RegionClock{"fr_CA",
+                    HourCycle::TwentyFour,
+                    nullptr,
+                    {{kQtsRead, "13:05:09", "01:05:09", "2026-11-23"}}},
+        RegionClock{
+            "sq_AL", HourCycle::Either, "::", {{kQtsRead, "13:05:09", "1:05:09", "23.11.26"}}},
+        RegionClock{"nds_DE",
+                    HourCycle::TwentyFour,
+                    nullptr,
+                    {{kQtsRead, "Klock 13.05:09", "Klock 1.05:09", "23.11.26"}}},
+        RegionClock{"zh_TW",
+                    HourCycle::Twelve,
+                    "::",
+                    {{kQtsRead, "下午1:05:09", "上午1:05:09", "2026/11/23"}}},
+        RegionClock{"as_IN",
+                    HourCycle::Either,
+                    "..",
+                    {{"6.4.2 6.11.2", "১৩.০৫.০৯", "১.০৫.০৯", "২৩-১১-২০২৬"},
+                     {"6.8.2", "PM ১.০৫.০৯", "AM ১.০৫.০৯", "২৩-১১-২০২৬"}}},
+        RegionClock{"mni_Mtei_IN",
+                    HourCycle::Either,
+                    nullptr,
+                    {{"6.8.2 6.11.2", "꯱꯳.꯰꯵.꯰꯹", "꯱.꯰꯵.꯰꯹", "꯲꯳-꯱꯱-꯲꯰꯲꯶"}}},
+        RegionClock{"da_DK",
+                    HourCycle::TwentyFour,
+                    "..",
+                    {{kQtsRead, "13.05.09", "01.05.09", "23.11.2026"}}},
+        RegionClock{"fi_FI",
+                    HourCycle::TwentyFour,
+                    "..",
+                    {{kQtsRead, "13.05.09", "1.05.09", "23.11.2026"}}},
+        RegionClock{"id_ID",
+                    HourCycle::TwentyFour,
+                    "..",
+                    {{kQtsRead, "13.05.09", "01.05.09", "23/11/26"}}}),
     [](const ::testing::TestParamInfo<RegionClock>& info) {
         return std::string(info.param.region);
     });
@@ -270,9 +416,81 @@ TEST_F(LockClock, EachRegionOfOneLanguageShowsItsOwnClock) {
         SCOPED_TRACE(step.region);
         useRegion(step.region);
         tickAt(QTime(13, 5, 9));
-        EXPECT_EQ(window.timeLabel.text(), QString::fromUtf8(step.afternoon));
+        EXPECT_EQ(asRead(window.timeLabel.text()), QString::fromUtf8(step.afternoon));
     }
 }
+
+// A user may name a region for times alone (LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8)
+// or keep numbers apart (LANG=my_MM.UTF-8 LC_NUMERIC=C.UTF-8): the clock's
+// time and date are both in the region named for times, in its digits.
+// LC_ALL, where set, names it instead. Qt reads the system's locale from the
+// environment once a process; where this one was started otherwise, the test
+// starts itself anew in the row's environment, with only this test to run.
+struct TimeRegion {
+    const char* name;
+    const char* environment;  // the locale variables set; the others are not
+    const char* region;       // the region of the clock
+};
+
+void PrintTo(const TimeRegion& row, std::ostream* out) {
+    *out << row.environment;
+}
+
+class LockClockTimeRegion : public LockClock, public ::testing::WithParamInterface<TimeRegion> {};
+
+TEST_P(LockClockTimeRegion, TimeAndDateInTheDigitsOfTheRegionNamedForTimes) {
+    const TimeRegion& row = GetParam();
+    const QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment wanted = started;
+    for (const QString& name : started.keys()) {
+        if (name.startsWith(QStringLiteral("LC_")) || name == QStringLiteral("LANG") ||
+            name == QStringLiteral("LANGUAGE")) {
+            wanted.remove(name);
+        }
+    }
+    for (const QString& variable : QString::fromLatin1(row.environment).split(u' ')) {
+        wanted.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    }
+    if (started != wanted) {
+        const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+        QProcess alone;
+        alone.setProcessEnvironment(wanted);
+        alone.setProcessChannelMode(QProcess::MergedChannels);
+        alone.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=%1.%2")
+                 .arg(QString::fromUtf8(test.test_suite_name()), QString::fromUtf8(test.name()))});
+        ASSERT_TRUE(alone.waitForFinished(-1));
+        const QString output = QString::fromUtf8(alone.readAll());
+        // Counted: a filter that finds no test also ends with status 0.
+        EXPECT_TRUE(alone.exitStatus() == QProcess::NormalExit && alone.exitCode() == 0 &&
+                    output.contains(QStringLiteral("[  PASSED  ] 1 test.")))
+            << output.toStdString();
+        return;
+    }
+    const QLocale region(QString::fromLatin1(row.region));
+    LockWindow& window = lock();
+    tickAt(QTime(13, 5, 9));
+    const QString time = window.timeLabel.text();
+    const QString date = window.dateLabel.text();
+    EXPECT_TRUE(numbersIn(time) == std::vector<int>({13, 5, 9}) ||
+                numbersIn(time) == std::vector<int>({1, 5, 9}))
+        << time.toStdString();
+    EXPECT_TRUE(inDigitsOf(region, time));
+    EXPECT_TRUE(isDate(date, kDay)) << date.toStdString();
+    EXPECT_TRUE(inDigitsOf(region, date));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shell, LockClockTimeRegion,
+    ::testing::Values(
+        TimeRegion{"ar_EG", "LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8", "ar_EG"},
+        TimeRegion{"bn_BD", "LANG=C.UTF-8 LC_TIME=bn_BD.UTF-8", "bn_BD"},
+        TimeRegion{"fa_IR", "LANG=C.UTF-8 LC_TIME=fa_IR.UTF-8", "fa_IR"},
+        TimeRegion{"my_MM", "LANG=C.UTF-8 LC_TIME=my_MM.UTF-8", "my_MM"},
+        TimeRegion{"my_MM_NumbersInC", "LANG=my_MM.UTF-8 LC_NUMERIC=C.UTF-8", "my_MM"},
+        TimeRegion{"fa_IR_ForAll", "LANG=C.UTF-8 LC_TIME=ar_EG.UTF-8 LC_ALL=fa_IR.UTF-8", "fa_IR"}),
+    [](const ::testing::TestParamInfo<TimeRegion>& info) { return std::string(info.param.name); });
 
 // Nothing of a time zone: no zone name, no empty brackets, nothing that
 // separated it from the time.
@@ -312,6 +530,23 @@ TEST_F(LockClock, EachRegionOfOneLanguageShowsItsOwnClock) {
            << " px; the label is " << label.width() << " x " << label.height();
 }
 
+// The seconds follow the minutes as the minutes follow the hours, or with a
+// separator the region's own time formats write.
+::testing::AssertionResult secondsSeparatedAsTheRegionDoes(const QLocale& region,
+                                                           const QString& text) {
+    const QStringList separators = separatorsIn(text);
+    const QString beforeSeconds = separators.value(1);
+    if (separators.size() == 2 &&
+        (beforeSeconds == separators[0] ||
+         region.timeFormat(QLocale::LongFormat).contains(beforeSeconds) ||
+         region.timeFormat(QLocale::ShortFormat).contains(beforeSeconds))) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "the seconds separated otherwise than the region does: \"" << text.toStdString()
+           << '"';
+}
+
 TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabel) {
     LockWindow& window = lock();
     const QLabel& label = window.timeLabel;
@@ -327,6 +562,7 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
         tickAt(QTime(13, 5, 9));
         const QString afternoon = window.timeLabel.text();
         EXPECT_TRUE(isDate(window.dateLabel.text(), kDay)) << window.dateLabel.text().toStdString();
+        EXPECT_TRUE(inDigitsOf(region, window.dateLabel.text()));
         EXPECT_TRUE(fitsOneLine(dateLabel, window.dateLabel.text()));
         tickAt(QTime(1, 5, 9));
         const QString night = window.timeLabel.text();
@@ -337,6 +573,10 @@ TEST_F(LockClock, EveryRegionShowsHoursMinutesAndSecondsWithoutZoneWithinTheLabe
             << "hours, minutes and seconds, and no other number, in \"" << afternoon.toStdString()
             << '"';
         EXPECT_EQ(numbersIn(night), std::vector<int>({1, 5, 9})) << night.toStdString();
+        EXPECT_TRUE(inDigitsOf(region, afternoon));
+        EXPECT_TRUE(inDigitsOf(region, night));
+        EXPECT_TRUE(secondsSeparatedAsTheRegionDoes(region, afternoon));
+        EXPECT_TRUE(secondsSeparatedAsTheRegionDoes(region, night));
         EXPECT_NE(afternoon, night) << "1 p.m. and 1 a.m. look alike";
         EXPECT_TRUE(noZoneLeft(afternoon, zone));
         EXPECT_TRUE(noZoneLeft(night, zone));
