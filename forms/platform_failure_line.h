@@ -39,8 +39,9 @@ struct PlatformRequest {
 
 // Sets the request's -platform and -display options from the program's
 // arguments (without its name) as Qt reads them: one dash or two, the last of
-// each counting, and the values of Qt's other options skipped. Reads the
-// platform already in the request (QT_QPA_PLATFORM) as Qt does.
+// each counting, and the values of Qt's other options skipped. The request's
+// QT_QPA_PLATFORM and WAYLAND_DISPLAY are read first: some options take a
+// value only on X.
 void readQtOptions(PlatformRequest& request, const QByteArrayList& arguments);
 
 // Whether the line below may be made of this message: Qt's platform plugins
