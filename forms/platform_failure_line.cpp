@@ -11,12 +11,14 @@ QString quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-// The plugin names in a platform request: "wayland;xcb:option=value".
+// The plugin names in a platform request, "wayland;xcb:option=value", split
+// as Qt splits it: empty parts skipped, so ":xcb" names "xcb".
 QStringList requestedNames(const QByteArray& request) {
     QStringList names;
     for (const QByteArray& entry : request.split(';')) {
-        const QString name = QString::fromLocal8Bit(entry.split(':').first()).toLower();
-        if (!name.isEmpty()) names << name;
+        const QStringList parts =
+            QString::fromLocal8Bit(entry).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+        if (!parts.isEmpty()) names << parts.first().toLower();
     }
     return names;
 }

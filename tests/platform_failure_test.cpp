@@ -287,6 +287,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Qt's platform plugin \"nonsense\" (from -platform) is not installed; give "
                  "-platform one of: eglfs, linuxfb, minimal, minimalegl, offscreen, vkkhrdisplay, "
                  "vnc, xcb"},
+        LineCase{"UnknownPlatformAfterAnEmptyPart",
+                 {notFound("nonsense")},
+                 noPlatform,
+                 {.platformVariable = ";:Nonsense:option"},
+                 {},
+                 "Qt's platform plugin \"nonsense\" (from QT_QPA_PLATFORM) is not installed; set "
+                 "QT_QPA_PLATFORM to one of: eglfs, linuxfb, minimal, minimalegl, offscreen, "
+                 "vkkhrdisplay, vnc, xcb"},
         LineCase{"DefaultPlatformNotInstalled",
                  {notFound("xcb")},
                  "This application failed to start because no Qt platform plugin could be "
