@@ -31,7 +31,7 @@ void startProgram(QProcess& process, const QStringList& set, const QStringList& 
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
           "QT_QPA_PLATFORM_PLUGIN_PATH", "QT_MESSAGE_PATTERN", "QT_LOGGING_RULES",
-          "QT_FATAL_WARNINGS", "QT_FATAL_CRITICALS"}) {
+          "QT_FATAL_WARNINGS", "QT_FATAL_CRITICALS", "TEST_PLATFORM_SAYS"}) {
         env.remove(name);
     }
     for (const QString& assignment : set) {
