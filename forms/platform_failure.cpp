@@ -134,20 +134,19 @@ void installPlatformFailureHandler(int argc, char* argv[]) {
         s.program = slash != nullptr ? slash + 1 : argv[0];
     }
     s.request = {};
-    // Read as Qt reads them: "--platform" is "-platform", and an option
-    // without a value after it is ignored.
-    for (int i = 1; i + 1 < argc; ++i) {
-        QByteArray option(argv[i]);
-        if (option.startsWith("--")) option.remove(0, 1);
-        if (option == "-platform") {
-            s.request.platformOption = argv[++i];
-        } else if (option == "-display") {
-            s.request.displayOption = argv[++i];
-        }
-    }
     s.request.platformVariable = qgetenv("QT_QPA_PLATFORM");
+    if (qEnvironmentVariableIsSet("DISPLAY")) {
+        // Set but empty is told apart from unset: empty, not null.
+        s.request.displayVariable = qgetenv("DISPLAY");
+        if (s.request.displayVariable.isNull()) s.request.displayVariable = "";
+    }
     s.request.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
     s.request.waylandSocket = qgetenv("WAYLAND_SOCKET");
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] != nullptr) arguments << argv[i];
+    }
+    readQtOptions(s.request, arguments);
     s.request.askX = askX;
     // Qt counts from the first message of the process; none comes before this.
     s.fatalWarning = fatalCount("QT_FATAL_WARNINGS");

@@ -11,12 +11,14 @@ QString quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-// The plugin names in a platform request: "wayland;xcb:option=value".
+// The plugin names in a platform request, "wayland;xcb:option=value", split
+// as Qt splits it: empty parts skipped, so ":xcb" names "xcb".
 QStringList requestedNames(const QByteArray& request) {
     QStringList names;
     for (const QByteArray& entry : request.split(';')) {
-        const QString name = QString::fromLocal8Bit(entry.split(':').first()).toLower();
-        if (!name.isEmpty()) names << name;
+        const QStringList parts =
+            QString::fromLocal8Bit(entry).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+        if (!parts.isEmpty()) names << parts.first().toLower();
     }
     return names;
 }
@@ -57,18 +59,32 @@ QString withoutScreen(const QString& display) {
 }
 
 // Nothing where the server answers and has the screen: then Qt's own words
-// are all the line has.
-std::optional<Failure> xFailure(const PlatformRequest& r, const QString& display) {
+// are all the line has. `display` is the name Qt's X platform tried, empty
+// where it was given none.
+std::optional<Failure> xFailure(const PlatformRequest& r, QString display,
+                                const QStringList& qtWords) {
+    // Qt's -display option, when given, names the display; otherwise DISPLAY.
+    bool option = !r.displayOption.isNull() && QString::fromLocal8Bit(r.displayOption) == display;
     if (display.isEmpty()) {
-        return Failure{QStringLiteral("cannot open an X display: DISPLAY is not set"),
+        // An empty name, from either, opens the display DISPLAY names.
+        display = QString::fromLocal8Bit(r.displayVariable);
+        option = false;
+    }
+    if (display.isEmpty()) {
+        return Failure{r.displayVariable.isNull()
+                           ? QStringLiteral("cannot open an X display: DISPLAY is not set")
+                           : QStringLiteral("cannot open an X display: DISPLAY is set but empty"),
                        QStringLiteral("set DISPLAY to a running X server")};
     }
-    // Qt's -display option, when given, names the display; otherwise DISPLAY.
-    const bool option =
-        !r.displayOption.isNull() && QString::fromLocal8Bit(r.displayOption) == display;
     const QString from =
         option ? QStringLiteral("(from -display)") : QStringLiteral("(from DISPLAY)");
     const QString set = option ? QStringLiteral("give -display") : QStringLiteral("set DISPLAY to");
+    const QString cannotOpen =
+        QStringLiteral("cannot open the X display %1 %2").arg(quoted(display), from);
+    if (!r.askX) {
+        return Failure{cannotOpen + QStringLiteral(": ") + qtWords.join(QStringLiteral(", ")),
+                       set + QStringLiteral(" a running X server")};
+    }
     const XDisplayAnswer answer = r.askX(display.toLocal8Bit());
     switch (answer.kind) {
         case XDisplayAnswer::BadName:
@@ -94,8 +110,7 @@ std::optional<Failure> xFailure(const PlatformRequest& r, const QString& display
         case XDisplayAnswer::NoServer:
             break;
     }
-    return Failure{QStringLiteral("cannot open the X display %1 %2").arg(quoted(display), from),
-                   set + QStringLiteral(" a running X server")};
+    return Failure{cannotOpen, set + QStringLiteral(" a running X server")};
 }
 
 Failure waylandFailure(const PlatformRequest& r, const QString& who) {
@@ -156,7 +171,8 @@ std::vector<Attempt> attempts(const std::vector<PlatformMessage>& messages, Atte
             tried.push_back(std::move(pending));
             pending = {};
         } else if (m.category == "qt.qpa.xcb" && m.text.startsWith(couldNotConnect)) {
-            pending.xDisplay = m.text.mid(couldNotConnect.size()).trimmed();
+            // "could not connect to display %s": the name as it was given.
+            pending.xDisplay = m.text.mid(couldNotConnect.size() + 1);
             pending.reasons << reason(m.text);
         } else if (m.text.startsWith(noWaylandDisplay)) {
             pending.noWayland = true;
@@ -191,7 +207,8 @@ Failure describe(const PlatformRequest& r, const Attempt& attempt, const QString
                     QStringLiteral(" one of: ") + available};
     }
     if (attempt.xDisplay) {
-        if (const std::optional<Failure> x = xFailure(r, *attempt.xDisplay)) return *x;
+        if (const std::optional<Failure> x = xFailure(r, *attempt.xDisplay, attempt.reasons))
+            return *x;
     }
     if (attempt.noWayland) return waylandFailure(r, who);
     if (!attempt.reasons.isEmpty()) {
@@ -205,6 +222,45 @@ Failure describe(const PlatformRequest& r, const Attempt& attempt, const QString
 }
 
 }  // namespace
+
+void readQtOptions(PlatformRequest& request, const QByteArrayList& arguments) {
+    request.platformOption = {};
+    request.displayOption = {};
+    // The platform named so far: Qt's default here is X's unless a Wayland
+    // display is named.
+    QByteArray platform = request.platformVariable;
+    if (platform.isEmpty()) platform = request.waylandDisplay.isEmpty() ? "xcb" : "wayland";
+    // QGuiApplication takes its own options out first. These take the next
+    // argument as their value; -geometry, -title and -icon only while the
+    // platform named so far is X's.
+    static const QByteArrayList valued{"-platformpluginpath", "-platform",     "-platformtheme",
+                                       "-qwindowgeometry",    "-qwindowtitle", "-qwindowicon"};
+    static const QByteArrayList xValued{"-geometry", "-title", "-icon"};
+    QByteArrayList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith('-')) {
+            rest << arguments[i];
+            continue;
+        }
+        const QByteArray option =
+            arguments[i].startsWith("--") ? arguments[i].mid(1) : arguments[i];
+        if (!valued.contains(option) && !(platform.startsWith("xcb") && xValued.contains(option))) {
+            rest << arguments[i];
+        } else if (++i < arguments.size() && option == "-platform") {
+            request.platformOption = platform = arguments[i];
+        }
+    }
+    // Then Qt's X platform reads what is left: -display, -name and -visual
+    // take a value where one follows.
+    for (qsizetype i = 0; i + 1 < rest.size(); ++i) {
+        const QByteArray option = rest[i].startsWith("--") ? rest[i].mid(1) : rest[i];
+        if (option == "-display") {
+            request.displayOption = rest[++i];
+        } else if (option == "-name" || option == "-visual") {
+            ++i;
+        }
+    }
+}
 
 bool isPlatformMessage(QtMsgType type, const char* category, const QString& text) {
     if (type == QtDebugMsg) return false;
@@ -220,7 +276,7 @@ QString platformFailureLine(const std::vector<PlatformMessage>& messages, const 
         // has not reported.
         QStringList requested = requestedNames(platformRequest(request));
         for (const Attempt& a : tried) requested.removeAll(a.plugin);
-        pending.reasons << fatal.trimmed();
+        pending.reasons << reason(fatal);
         if (requested.isEmpty()) {
             return QStringLiteral(
                        "Qt's default platform plugin could not start: %1; set QT_QPA_PLATFORM to "

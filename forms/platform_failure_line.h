@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -28,11 +29,20 @@ struct PlatformRequest {
     QByteArray platformOption;
     QByteArray displayOption;
     QByteArray platformVariable;  // QT_QPA_PLATFORM
+    QByteArray displayVariable;   // DISPLAY: null where unset, empty where set so
     QByteArray waylandDisplay;
     QByteArray waylandSocket;
-    // Asked only when Qt could not connect to an X display.
+    // Asked only when Qt could not connect to an X display; where there is
+    // none, the line gives Qt's words for it.
     std::function<XDisplayAnswer(const QByteArray& display)> askX;
 };
+
+// Sets the request's -platform and -display options from the program's
+// arguments (without its name) as Qt reads them: one dash or two, the last of
+// each counting, and the values of Qt's other options skipped. The request's
+// QT_QPA_PLATFORM and WAYLAND_DISPLAY are read first: some options take a
+// value only on X.
+void readQtOptions(PlatformRequest& request, const QByteArrayList& arguments);
 
 // Whether the line below may be made of this message: Qt's platform plugins
 // and displays speak in the qt.qpa categories; the Wayland plugin says that it

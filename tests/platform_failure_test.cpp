@@ -41,6 +41,7 @@ struct Environment {
     const char* platformOption = nullptr;
     const char* displayOption = nullptr;
     const char* platformVariable = "";
+    const char* displayVariable = nullptr;  // unset
     const char* waylandDisplay = "";
     const char* waylandSocket = "";
 };
@@ -52,6 +53,8 @@ struct LineCase {
     Environment environment;
     std::optional<XDisplayAnswer> x;  // what the X server says; none: it must not be asked
     const char* line;
+    const char* askedFor = nullptr;  // the display name the X server must be asked of
+    bool xCheck = true;              // false: built without the X display check
 };
 
 void PrintTo(const LineCase& c, std::ostream* os) {
@@ -67,20 +70,27 @@ TEST_P(FailureLine, SaysWhatCouldNotBeOpenedAndWhatToSet) {
     if (e.platformOption != nullptr) request.platformOption = e.platformOption;
     if (e.displayOption != nullptr) request.displayOption = e.displayOption;
     request.platformVariable = e.platformVariable;
+    if (e.displayVariable != nullptr) request.displayVariable = e.displayVariable;
     request.waylandDisplay = e.waylandDisplay;
     request.waylandSocket = e.waylandSocket;
     QByteArrayList asked;
-    request.askX = [&](const QByteArray& display) {
-        asked << display;
-        return c.x.value_or(XDisplayAnswer{});
-    };
+    if (c.xCheck) {
+        request.askX = [&](const QByteArray& display) {
+            asked << display;
+            return c.x.value_or(XDisplayAnswer{});
+        };
+    }
     EXPECT_EQ(
         forms::platformFailureLine(c.messages, QString::fromUtf8(c.fatal), request).toStdString(),
         c.line);
     EXPECT_EQ(asked.size(), c.x ? 1 : 0);
+    if (c.askedFor != nullptr) EXPECT_EQ(asked, QByteArrayList{c.askedFor});
 }
 
 const XDisplayAnswer noServer{XDisplayAnswer::NoServer, 0, 0};
+const char* const eglFailure = "EGL Error : Could not create the egl surface: error = 0x300b\n";
+const char* const xcbCursor =
+    "From 6.5.0, xcb-cursor0 or libxcb-cursor0 is needed to load the Qt xcb platform plugin.";
 
 INSTANTIATE_TEST_SUITE_P(
     QtMessages, FailureLine,
@@ -91,6 +101,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  {},
                  "cannot open an X display: DISPLAY is not set; set DISPLAY to a running X server"},
+        LineCase{"DisplaySetButEmpty",
+                 {noXConnection(""), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayVariable = ""},
+                 {},
+                 "cannot open an X display: DISPLAY is set but empty; set DISPLAY to a running X "
+                 "server"},
+        // An empty -display opens the display DISPLAY names, as no -display does.
+        LineCase{"EmptyDisplayOption",
+                 {noXConnection(""), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayOption = "", .displayVariable = ":59"},
+                 noServer,
+                 "cannot open the X display \":59\" (from DISPLAY); set DISPLAY to a running X "
+                 "server",
+                 ":59"},
         LineCase{"DisplayWithNoServer",
                  {noXConnection(":59"), notLoaded("xcb")},
                  noPlatform,
@@ -133,6 +159,59 @@ INSTANTIATE_TEST_SUITE_P(
                  XDisplayAnswer{XDisplayAnswer::NoScreen, 3, 3},
                  "the X server of \"host:75.3\" (from -display) has no screen 3, only 3 "
                  "(\"host:75.0\" to \"host:75.2\"); give -display one of its screens"},
+        LineCase{"MissingScreenOfAHostWithDots",
+                 {noXConnection("10.0.0.5:0.3"), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayVariable = "10.0.0.5:0.3"},
+                 XDisplayAnswer{XDisplayAnswer::NoScreen, 3, 2},
+                 "the X server of \"10.0.0.5:0.3\" (from DISPLAY) has no screen 3, only 2 "
+                 "(\"10.0.0.5:0.0\" to \"10.0.0.5:0.1\"); set DISPLAY to one of its screens",
+                 "10.0.0.5:0.3"},
+        LineCase{"MissingScreenOfOneOfAHostWithDots",
+                 {noXConnection("host.example:7.1"), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayOption = "host.example:7.1"},
+                 XDisplayAnswer{XDisplayAnswer::NoScreen, 1, 1},
+                 "the X server of \"host.example:7.1\" (from -display) has no screen 1, only 1 "
+                 "(\"host.example:7.0\"); give -display one of its screens"},
+        // Built without the X display check: Qt's words for the display.
+        LineCase{"NoXCheckDisplayWithNoServer",
+                 {noXConnection(":59"), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayVariable = ":59"},
+                 {},
+                 "cannot open the X display \":59\" (from DISPLAY): could not connect to display "
+                 ":59; set DISPLAY to a running X server",
+                 nullptr,
+                 false},
+        LineCase{"NoXCheckDisplayOption",
+                 {noXConnection(":75.5"), plugin(QtWarningMsg, xcbCursor), notLoaded("xcb")},
+                 noPlatform,
+                 {.displayOption = ":75.5", .platformVariable = "xcb"},
+                 {},
+                 "cannot open the X display \":75.5\" (from -display): could not connect to "
+                 "display :75.5, From 6.5.0, xcb-cursor0 or libxcb-cursor0 is needed to load the "
+                 "Qt xcb platform plugin; give -display a running X server",
+                 nullptr,
+                 false},
+        LineCase{"NoXCheckWithoutDisplay",
+                 {noXConnection(""), notLoaded("xcb")},
+                 noPlatform,
+                 {},
+                 {},
+                 "cannot open an X display: DISPLAY is not set; set DISPLAY to a running X server",
+                 nullptr,
+                 false},
+        LineCase{"NoXCheckUnknownPlatform",
+                 {notFound("nonsense")},
+                 noPlatform,
+                 {.platformOption = "nonsense"},
+                 {},
+                 "Qt's platform plugin \"nonsense\" (from -platform) is not installed; give "
+                 "-platform one of: eglfs, linuxfb, minimal, minimalegl, offscreen, vkkhrdisplay, "
+                 "vnc, xcb",
+                 nullptr,
+                 false},
         // Qt 6.5 and later, where the X cursor library is missing.
         LineCase{"XcbCursorMissing",
                  {plugin(QtWarningMsg,
@@ -165,6 +244,26 @@ INSTANTIATE_TEST_SUITE_P(
                  "Qt's platform plugin \"eglfs\" (from QT_QPA_PLATFORM) could not start: EGL Error "
                  ": Could not create the egl surface: error = 0x300b; set QT_QPA_PLATFORM to "
                  "another platform"},
+        // Qt went on to the next platform asked for, which ended the process.
+        LineCase{"OneReportedThenTheNextEndsTheProcess",
+                 {{QtWarningMsg, "qt.qpa.failing", "No device."},
+                  notLoaded("failing"),
+                  {QtWarningMsg, "qt.qpa.eglfs.kms", "Could not open DRM device /dev/dri/card0"}},
+                 eglFailure,
+                 {.platformVariable = "failing;eglfs"},
+                 {},
+                 "Qt's platform plugin \"failing\" (from QT_QPA_PLATFORM) could not start: No "
+                 "device, and Qt's platform plugin \"eglfs\" (from QT_QPA_PLATFORM) could not "
+                 "start: Could not open DRM device /dev/dri/card0, EGL Error : Could not create "
+                 "the egl surface: error = 0x300b; set QT_QPA_PLATFORM to another platform"},
+        LineCase{"OneMissingThenTheNextEndsTheProcess",
+                 {notFound("nonsense")},
+                 "The platform cannot go on.\n",
+                 {.platformOption = "nonsense;eglfs;xcb", .platformVariable = "xcb"},
+                 {},
+                 "Qt's platform plugin \"nonsense\" (from -platform) is not installed, and Qt's "
+                 "platform plugin \"eglfs\" (from -platform) could not start: The platform "
+                 "cannot go on; give -platform another platform"},
         LineCase{"LoadedButSilent",
                  {notLoaded("vnc")},
                  noPlatform,
@@ -188,6 +287,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Qt's platform plugin \"nonsense\" (from -platform) is not installed; give "
                  "-platform one of: eglfs, linuxfb, minimal, minimalegl, offscreen, vkkhrdisplay, "
                  "vnc, xcb"},
+        LineCase{"UnknownPlatformAfterAnEmptyPart",
+                 {notFound("nonsense")},
+                 noPlatform,
+                 {.platformVariable = ";:Nonsense:option"},
+                 {},
+                 "Qt's platform plugin \"nonsense\" (from QT_QPA_PLATFORM) is not installed; set "
+                 "QT_QPA_PLATFORM to one of: eglfs, linuxfb, minimal, minimalegl, offscreen, "
+                 "vkkhrdisplay, vnc, xcb"},
         LineCase{"DefaultPlatformNotInstalled",
                  {notFound("xcb")},
                  "This application failed to start because no Qt platform plugin could be "
@@ -251,6 +358,72 @@ TEST(FailureLine, APlatformWithoutAScreenIsNamedWithWhatItSaid) {
               "screen: No display connected, Output DP-1 is off; set QT_QPA_PLATFORM to a "
               "platform that has one here");
 }
+
+struct OptionsCase {
+    const char* name;
+    QByteArrayList arguments;
+    const char* platformVariable;
+    const char* platform;  // the -platform Qt reads; null: none
+    const char* display;   // the -display Qt's X platform reads; null: none
+};
+
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class QtOptions : public testing::TestWithParam<OptionsCase> {};
+
+// Qt's options as Qt reads them: the line names one only where Qt took it.
+TEST_P(QtOptions, AreReadAsQtReadsThem) {
+    const OptionsCase& c = GetParam();
+    PlatformRequest request;
+    request.platformVariable = c.platformVariable;
+    request.platformOption = "stale";
+    request.displayOption = "stale";
+    forms::readQtOptions(request, c.arguments);
+    EXPECT_EQ(request.platformOption.isNull(), c.platform == nullptr)
+        << request.platformOption.constData();
+    if (c.platform != nullptr) EXPECT_EQ(request.platformOption, c.platform);
+    EXPECT_EQ(request.displayOption.isNull(), c.display == nullptr)
+        << request.displayOption.constData();
+    if (c.display != nullptr) EXPECT_EQ(request.displayOption, c.display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, QtOptions,
+    testing::Values(
+        OptionsCase{"None", {}, "", nullptr, nullptr},
+        OptionsCase{"OneDash", {"-platform", "xcb", "-display", ":1"}, "", "xcb", ":1"},
+        OptionsCase{
+            "TwoDashes", {"--platform", "nonsense", "--display", ":5.1"}, "", "nonsense", ":5.1"},
+        OptionsCase{"ThreeDashes", {"---platform", "a", "---display", ":5"}, "", nullptr, nullptr},
+        OptionsCase{"WithAnEqualsSign", {"--platform=a", "-display=:5"}, "", nullptr, nullptr},
+        OptionsCase{
+            "TheLastCounts",
+            {"-platform", "a", "file", "--platform", "b", "-display", ":1", "--display", ":2"},
+            "",
+            "b",
+            ":2"},
+        OptionsCase{"EmptyValues", {"-platform", "", "-display", ""}, "", "", ""},
+        OptionsCase{"NoValueAtTheEnd", {"-display", ":1", "-platform"}, "", nullptr, ":1"},
+        OptionsCase{"NoDisplayValueAtTheEnd", {"-platform", "a", "--display"}, "", "a", nullptr},
+        OptionsCase{"TheValueOfAnotherOption",
+                    {"-qwindowtitle", "-platform", "a", "--platformtheme", "-display", ":1"},
+                    "",
+                    nullptr,
+                    nullptr},
+        OptionsCase{"XAliasTakesAValueOnX", {"-title", "-platform", "a"}, "xcb", nullptr, nullptr},
+        OptionsCase{
+            "XAliasIsNoOptionElsewhere", {"-title", "-platform", "a"}, "offscreen", "a", nullptr},
+        OptionsCase{
+            "XPlatformOptionTakesAValue", {"-name", "-display", ":1"}, "", nullptr, nullptr},
+        // Qt takes its own options out before its X platform reads the rest.
+        OptionsCase{"PlatformOptionsBeforeXOptions",
+                    {"-display", "-platform", "xcb", ":3"},
+                    "",
+                    "xcb",
+                    ":3"}),
+    [](const testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
 
 struct HeldCase {
     const char* name;
