@@ -84,7 +84,9 @@ TEST_P(FailureLine, SaysWhatCouldNotBeOpenedAndWhatToSet) {
         forms::platformFailureLine(c.messages, QString::fromUtf8(c.fatal), request).toStdString(),
         c.line);
     EXPECT_EQ(asked.size(), c.x ? 1 : 0);
-    if (c.askedFor != nullptr) EXPECT_EQ(asked, QByteArrayList{c.askedFor});
+    if (c.askedFor != nullptr) {
+        EXPECT_EQ(asked, QByteArrayList{c.askedFor});
+    }
 }
 
 const XDisplayAnswer noServer{XDisplayAnswer::NoServer, 0, 0};
@@ -383,10 +385,14 @@ TEST_P(QtOptions, AreReadAsQtReadsThem) {
     forms::readQtOptions(request, c.arguments);
     EXPECT_EQ(request.platformOption.isNull(), c.platform == nullptr)
         << request.platformOption.constData();
-    if (c.platform != nullptr) EXPECT_EQ(request.platformOption, c.platform);
+    if (c.platform != nullptr) {
+        EXPECT_EQ(request.platformOption, c.platform);
+    }
     EXPECT_EQ(request.displayOption.isNull(), c.display == nullptr)
         << request.displayOption.constData();
-    if (c.display != nullptr) EXPECT_EQ(request.displayOption, c.display);
+    if (c.display != nullptr) {
+        EXPECT_EQ(request.displayOption, c.display);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
