@@ -29,7 +29,7 @@ struct PlatformRequest {
     QByteArray platformOption;
     QByteArray displayOption;
     QByteArray platformVariable;  // QT_QPA_PLATFORM
-    QByteArray displayVariable;   // DISPLAY: null where unset, empty where set so
+    QByteArray displayVariable;   // DISPLAY: null where unset, empty where set empty
     QByteArray waylandDisplay;
     QByteArray waylandSocket;
     // Asked only when Qt could not connect to an X display; where there is
