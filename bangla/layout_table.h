@@ -35,7 +35,8 @@ enum class Kind : std::uint8_t {
 struct Glyph {
     Kind kind = Kind::Other;
     std::u16string_view text;  // the Unicode it stands for
-    std::u16string_view vowel;  // vowel sign drawn into the glyph (গু, শু, হু, হৃ, ্তু)
+    // The vowel sign drawn into the glyph (গু, শু, হু, হৃ, ্তু).
+    std::u16string_view vowel;
 };
 
 // The glyph that a layout character is; Kind::Other for a character the

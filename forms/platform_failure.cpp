@@ -1,6 +1,8 @@
 #include "forms/platform_failure.h"
 
+#ifdef ORVANTA_X_DISPLAY_CHECK
 #include <xcb/xcb.h>
+#endif
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -57,6 +59,7 @@ State& state() {
     return s;
 }
 
+#ifdef ORVANTA_X_DISPLAY_CHECK
 // Why an X display could not be opened, asked of libxcb only after Qt failed,
 // so a start that succeeds never opens a second connection. Qt's xcb plugin
 // opens displays through Xlib, which refuses a screen the server lacks;
@@ -80,6 +83,7 @@ XDisplayAnswer askX(const QByteArray& display) {
     xcb_disconnect(connection);
     return answer;
 }
+#endif
 
 [[noreturn]] void fail(const State& s, const QString& line) {
     std::fprintf(stderr, "%s: %s\n", s.program.constData(), line.toLocal8Bit().constData());
@@ -147,7 +151,9 @@ void installPlatformFailureHandler(int argc, char* argv[]) {
         if (argv[i] != nullptr) arguments << argv[i];
     }
     readQtOptions(s.request, arguments);
+#ifdef ORVANTA_X_DISPLAY_CHECK
     s.request.askX = askX;
+#endif
     // Qt counts from the first message of the process; none comes before this.
     s.fatalWarning = fatalCount("QT_FATAL_WARNINGS");
     s.fatalCritical = fatalCount("QT_FATAL_CRITICALS");

@@ -44,9 +44,12 @@ inline bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
+// One of the row's texts.
+using Column = std::string_view Row::*;
+
 // Row numbers grouped by one of the row's texts.
 inline std::map<std::string_view, std::vector<int>> rowsBy(std::span<const Row> rows,
-                                                           std::string_view Row::*column) {
+                                                           Column column) {
     std::map<std::string_view, std::vector<int>> groups;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         groups[rows[r].*column].push_back(static_cast<int>(r));

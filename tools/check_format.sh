@@ -4,6 +4,10 @@
 # With --fix, formats the files instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if ! version=$(clang-format --version); then
+    echo "format: clang-format is missing (bash tools/setup.sh installs it)" >&2
+    exit 1
+fi
 mapfile -t files < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
     grep -v -E '^dictionaries/(oxford|computer|hardware|bangladesh|international)\.cpp$')
 if [[ ${1:-} == --fix ]]; then
@@ -14,4 +18,4 @@ if ! clang-format --dry-run --Werror "${files[@]}"; then
     echo "format: the files above are not formatted; run bash tools/check_format.sh --fix" >&2
     exit 1
 fi
-echo "format: ${#files[@]} files formatted"
+echo "format: ${#files[@]} files formatted (${version##* version })"

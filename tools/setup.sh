@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-crosextra-carlito fonts-texgyre fonts-noto-core fonts-noto-cjk fonts-dejavu-core
     strace
-    qt6-qpa-plugins xvfb openbox xdotool x11-utils
+    qt6-qpa-plugins xvfb openbox xdotool x11-utils desktop-file-utils
 )
 if (($#)); then packages=("$@"); fi
 

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 status=0
+echo "== $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(qtpaths6 --qt-version 2>/dev/null)"
 echo "== format"
 bash tools/check_format.sh || status=1
 export QT_QPA_PLATFORM=offscreen
