@@ -425,10 +425,11 @@ case_cannot_open unknown-platform '"nonsense" (from QT_QPA_PLATFORM)' DISPLAY="$
 # Qt reads its options with two dashes as with one.
 case_cannot_open two-dash-platform '"nonsense" (from -platform)' DISPLAY="$DISPLAY" \
     QT_QPA_PLATFORM=xcb -- --platform nonsense
-# Qt's Wayland plugin comes in a package of its own; without it, that is what
+# Qt's Wayland plugin (libqwayland-generic on older Qt, libqwayland on newer)
+# comes in a package of its own on some releases; without it, that is what
 # the line says.
 plugins=$(/usr/lib/qt6/bin/qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null)
-if compgen -G "${plugins:-/usr/lib/*/qt6/plugins}/platforms/libqwayland-generic.so" >/dev/null; then
+if compgen -G "${plugins:-/usr/lib/*/qt6/plugins}/platforms/libqwayland*.so" >/dev/null; then
     no_wayland='"wayland" (from QT_QPA_PLATFORM) finds no Wayland display: WAYLAND_DISPLAY is not set'
 else
     no_wayland='"wayland" (from QT_QPA_PLATFORM) is not installed'
