@@ -65,8 +65,7 @@ LockWindow::LockWindow(forms::Clock& clock)
     clockTimer.start();
 }
 
-QString LockWindow::timeText(const QTime& time) {
-    const QLocale locale = clockLocale();
+QString LockWindow::timeText(const QTime& time, const QLocale& locale) {
     const QFont font = timeLabel.font();
     const int width = timeLabel.contentsRect().width();
     if (!m_timeFormat || m_timeFormat->locale != locale || m_timeFormat->font != font ||
@@ -76,15 +75,13 @@ QString LockWindow::timeText(const QTime& time) {
     return locale.toString(time, m_timeFormat->format);
 }
 
-QString LockWindow::dateText(const QDate& date) {
-    return clockLocale().toString(date, QLocale::ShortFormat);
-}
-
 void LockWindow::showTime() {
-    // One reading for both, so that the time and the date agree at midnight.
+    // One reading of the clock and one locale for both, so that the time and
+    // the date agree at midnight and are written alike.
     const QDateTime now = m_clock.now();
-    timeLabel.setText(timeText(now.time()));
-    dateLabel.setText(dateText(now.date()));
+    const QLocale locale = clockLocale();
+    timeLabel.setText(timeText(now.time(), locale));
+    dateLabel.setText(locale.toString(now.date(), QLocale::ShortFormat));
 }
 
 }  // namespace shell

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QFont>
 #include <QLocale>
 #include <QString>
@@ -31,14 +30,12 @@ signals:
     void unlockRequested();
 
 private:
-    // Writes the clock's time and date into the two labels.
+    // Writes the time and date in the regional formats the user chose for
+    // times, both in that region's digits: the time with seconds, without a
+    // time zone and as wide as the time label allows; the date in the short
+    // format.
     void showTime();
-
-    // The clock texts in the regional formats the user chose for times, both
-    // in that region's digits: the time with seconds, without a time zone and
-    // as wide as the time label allows; the date in the short format.
-    QString timeText(const QTime& time);
-    static QString dateText(const QDate& date);
+    QString timeText(const QTime& time, const QLocale& locale);
 
     forms::Clock& m_clock;
 

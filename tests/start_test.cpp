@@ -194,9 +194,8 @@ TEST(ProgramStart, APlatformWithoutAScreenGivesItsLine) {
               "screen: The test platform found no screen; give -platform a platform that has one "
               "here");
     const QStringList lines = err.split('\n');
-    EXPECT_TRUE(lines.indexOf("orvanta.test: A warning while starting") >= 0 &&
-                lines.indexOf("orvanta.test: A warning while starting") < lines.size() - 2)
-        << qPrintable(err);
+    const qsizetype warning = lines.indexOf("orvanta.test: A warning while starting");
+    EXPECT_TRUE(warning >= 0 && warning < lines.size() - 2) << qPrintable(err);
 }
 
 struct FatalWarning {
